@@ -1,0 +1,23 @@
+#include "calculator/ampacity.h"
+#include "forms/fonts.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Without a display Qt aborts with a long message; say plainly what is missing.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("brenvik: no graphical display (DISPLAY is not set); run it on a desktop, "
+                   "or headless with: xvfb-run -a make run\n",
+                   stderr);
+        return 1;
+    }
+#endif
+    QApplication app(argc, argv);
+    forms::loadFonts();
+    Ampacity window;
+    window.show();
+    return app.exec();
+}

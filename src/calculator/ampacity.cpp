@@ -1,0 +1,198 @@
+#include "calculator/ampacity.h"
+
+#include "calculator/ampacity_layout.h"
+#include "calculator/placement.h"
+#include "forms/form_builder.h"
+#include "rules/corrected_ampacity.h"
+#include "rules/tables.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
+
+namespace {
+
+constexpr QColor kTitleGrey(75, 75, 75);
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+Ampacity::Ampacity(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint)
+    , decimalSeparator_(QLocale().decimalPoint().toStdString()) {
+    setObjectName(QStringLiteral("Ampacity"));
+    setWindowTitle(QStringLiteral("NEC 2017-2023 Brenvik"));
+    setFixedSize(forms::toPixels(calculator::kAmpacityClientArea).size());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    forms::buildForm(this, calculator::ampacityControls());
+    bindControls();
+    connectHandlers();
+    Form_Load();
+    // The first control in tab order takes the focus; neither list's handler runs.
+    MaterCmnd->setFocus();
+}
+
+Ampacity::~Ampacity() = default;
+
+void Ampacity::bindControls() {
+    const auto control = [this]<typename T>(T*& field, const char* name) {
+        field = findChild<T*>(QString::fromLatin1(name));
+        Q_ASSERT_X(field, "Ampacity", name);
+    };
+    control(ExitCmd, "ExitCmd");
+    control(CorectAmpacity, "CorectAmpacity");
+    control(NoOfWCmd, "NoOfWCmd");
+    control(AmbCmnd, "AmbCmnd");
+    control(TempCmnd, "TempCmnd");
+    control(CondCmnd, "CondCmnd");
+    control(MaterCmnd, "MaterCmnd");
+    control(ComAM, "ComAM");
+    control(ComWS, "ComWS");
+    control(Timer2, "Timer2");
+    control(Timer1, "Timer1");
+    control(AboutCmd, "AboutCmd");
+    control(Label2, "Label2");
+    control(Label1, "Label1");
+}
+
+void Ampacity::connectHandlers() {
+    connect(ExitCmd, &QPushButton::clicked, this, &Ampacity::ExitCmd_Click);
+    connect(Timer1, &QTimer::timeout, this, &Ampacity::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Ampacity::Timer2_Timer);
+    // The lists have no handler for a change of selection, only for receiving the focus.
+    ComWS->installEventFilter(this);
+    ComAM->installEventFilter(this);
+}
+
+bool Ampacity::eventFilter(QObject* watched, QEvent* event) {
+    // A mouse click on a list delivers the focus twice (the click, then the closing
+    // popup); the handlers only switch timers, so running them twice is harmless.
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == ComWS)
+            ComWS_GotFocus();
+        else if (watched == ComAM)
+            ComAM_GotFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Ampacity::Form_Load() {
+    // The outer size includes the window frame once the window manager has framed the
+    // window; before the first show it is the client size.
+    constexpr int kTwips = forms::kTwipsPerPixel;
+    const QSize outer = frameGeometry().size();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const calculator::Placement place = calculator::upperRightPlacement(
+            outer.width() * kTwips, outer.height() * kTwips, area.width() * kTwips);
+        WinTop = place.top;
+        WinLeft = place.left;
+        move(area.left() + (WinLeft + kTwips / 2) / kTwips,
+             area.top() + (WinTop + kTwips / 2) / kTwips);
+    }
+    forms::setTextColour(Label2, kTitleGrey);
+
+    AmbFactor = 1.0f;
+    NoOfWFactor = 1.0f;
+    SizeRow = 0;
+    TempSel = rules::kInsulation60;
+    MaterSel = rules::kCopper;
+    CondSel = rules::kRaceway;
+    CorrectedAmps = 15.0f;
+
+    QStringList sizes;
+    for (const std::string_view size : rules::sizeRows())
+        sizes.append(fromUtf8(size));
+    ComWS->addItems(sizes);
+    ComWS->setCurrentIndex(SizeRow);
+    TiCom1_Click();
+}
+
+void Ampacity::ExitCmd_Click() {
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void Ampacity::TiCom1_Click() {
+    ComAM->clear();
+    if (const auto list = rules::ampacityList(MaterSel, CondSel, TempSel)) {
+        Label1->setText(fromUtf8(list->tableNumber));
+        Label2->setText(fromUtf8(list->title));
+        QStringList rows;
+        rows.reserve(static_cast<qsizetype>(list->rows.size()));
+        for (const std::string& row : list->rows)
+            rows.append(QString::fromStdString(row));
+        ComAM->addItems(rows);
+        // QComboBox selects the first row of a list that was empty; the refreshed list
+        // has no selection until the next tick copies the size row over.
+        ComAM->setCurrentIndex(-1);
+    }
+    CorectAmpacity->setVisible(rules::correctionApplies(AmbFactor, NoOfWFactor));
+    Timer1->start();
+}
+
+void Ampacity::TiCom2_Click() {
+    const QByteArray row = ComAM->currentText().toUtf8();
+    const rules::CorrectedAmpacity result = rules::correctedAmpacity(
+        {row.constData(), static_cast<std::size_t>(row.size())}, AmbFactor, NoOfWFactor,
+        decimalSeparator_);
+    TableAmps = result.tableAmps;
+    CorrectedAmps = result.correctedAmps;
+    // Rewriting an unchanged text would repaint the box twenty times a second and undo
+    // the user's selection in it.
+    const QString text = QString::fromStdString(result.text);
+    if (CorectAmpacity->text() != text)
+        CorectAmpacity->setText(text);
+}
+
+void Ampacity::ComWS_GotFocus() {
+    Timer2->stop();
+    Timer1->start();
+}
+
+void Ampacity::ComAM_GotFocus() {
+    Timer1->stop();
+    Timer2->start();
+}
+
+namespace {
+
+// Selects `row` in `list` when there is such a row; -1 (or a row the list does not have)
+// leaves the list's selection as it is.
+void followRow(QComboBox* list, std::int16_t row) {
+    if (row >= 0 && row < list->count() && list->currentIndex() != row)
+        list->setCurrentIndex(row);
+}
+
+} // namespace
+
+void Ampacity::Timer1_Timer() {
+    SizeRow = static_cast<std::int16_t>(ComWS->currentIndex());
+    AmpRow = SizeRow;
+    followRow(ComAM, AmpRow);
+    TiCom2_Click();
+}
+
+void Ampacity::Timer2_Timer() {
+    AmpRow = static_cast<std::int16_t>(ComAM->currentIndex());
+    SizeRow = AmpRow;
+    followRow(ComWS, SizeRow);
+    TiCom2_Click();
+}

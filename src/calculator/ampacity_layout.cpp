@@ -1,0 +1,65 @@
+#include "calculator/ampacity_layout.h"
+
+namespace calculator {
+namespace {
+
+using forms::ControlSpec;
+using forms::FontSpec;
+using forms::Kind;
+using forms::Rgb;
+
+constexpr FontSpec kArial9{.family = "Arial", .points = 9};
+constexpr Rgb kCopperRed{128, 0, 0};
+constexpr Rgb kFormGrey{224, 224, 224};
+
+// Captions hold U+00B0 (degree), U+00A0 (no-break space) and U+00D7 (multiplication sign).
+constexpr ControlSpec kControls[] = {
+    {.kind = Kind::CommandButton, .name = "ExitCmd", .caption = "EXIT",
+     .rect = {6360, 2000, 720, 315}, .font = kArial9, .tabIndex = 9},
+    {.kind = Kind::SimpleCombo, .name = "CorectAmpacity", .caption = "=15A (I \u00D7 1 \u00D7 1)",
+     .rect = {3135, 2000, 1950, 315}, .textColour = kCopperRed, .tabIndex = 14,
+     .visible = false},
+    {.kind = Kind::CommandButton, .name = "NoOfWCmd", .caption = " Number of conductors     1-3",
+     .rect = {5160, 1200, 1924, 636}, .backColour = kFormGrey, .tabIndex = 7},
+    {.kind = Kind::CommandButton, .name = "AmbCmnd",
+     .caption = "Ambient Temperature   26-30\u00B0C\u00A0(78-86\u00B0F)",
+     .rect = {3135, 1200, 1950, 636}, .tabIndex = 6},
+    {.kind = Kind::CommandButton, .name = "TempCmnd", .caption = "Insulation 60\u00B0C\u00A0(140\u00B0F)",
+     .rect = {1620, 1200, 1248, 636}, .tabIndex = 3},
+    {.kind = Kind::CommandButton, .name = "CondCmnd", .caption = "Raceway or\u00A0Cable",
+     .rect = {660, 1200, 852, 636}, .tabIndex = 2},
+    {.kind = Kind::CommandButton, .name = "MaterCmnd", .caption = "CU",
+     .rect = {156, 1200, 432, 636}, .tabIndex = 1},
+    {.kind = Kind::DropDownList, .name = "ComAM", .rect = {1608, 2000, 1248, 315},
+     .textColour = kCopperRed, .tabIndex = 5},
+    {.kind = Kind::DropDownList, .name = "ComWS", .rect = {165, 2000, 1344, 315},
+     .textColour = kCopperRed, .tabIndex = 4},
+    {.kind = Kind::Timer, .name = "Timer2", .enabled = false, .interval = 50},
+    {.kind = Kind::Timer, .name = "Timer1", .enabled = true, .interval = 50},
+    {.kind = Kind::Frame, .name = "Frame2", .caption = "Ampacity with correction factors applied",
+     .rect = {3060, 960, 4095, 1500}, .backColour = kFormGrey, .tabIndex = 12},
+    {.kind = Kind::CommandButton, .name = "AboutCmd", .caption = "READ ME",
+     .rect = {2100, 1040, 1095, 315}, .font = kArial9, .backColour = kFormGrey, .tabIndex = 8,
+     .container = "Frame2"},
+    {.kind = Kind::Frame, .name = "Frame1", .caption = "Select conductor and table",
+     .rect = {84, 960, 2892, 1500}, .backColour = kFormGrey, .tabIndex = 11},
+    {.kind = Kind::Label, .name = "Label2",
+     .caption = "Ampacities of Insulated Conductors Rated Up to and Including 2000 Volts, Not "
+                "More Than Three Current-Carrying Conductors in Raceway, Cable, or Earth "
+                "(Directly Buried), Based on Ambient Temperature of 30\u00B0C (86\u00B0F)",
+     .rect = {120, 315, 7095, 615}, .backColour = kFormGrey, .tabIndex = 15, .wordWrap = true},
+    {.kind = Kind::Label, .name = "Label1", .caption = "Table 310.15(B)(16) / Table 310.16",
+     .rect = {120, 45, 3015, 195}, .font = kArial9, .backColour = kFormGrey, .tabIndex = 0},
+    // The two shared procedures are the click handlers of these labels; they lie below
+    // the client area and are never shown.
+    {.kind = Kind::Label, .name = "TiCom2", .caption = "HiddenProcedure2",
+     .rect = {3840, 2760, 1524, 264}, .tabIndex = 13, .visible = false},
+    {.kind = Kind::Label, .name = "TiCom1", .caption = "HiddenProcedure1",
+     .rect = {2280, 2688, 1440, 264}, .tabIndex = 10, .visible = false},
+};
+
+} // namespace
+
+std::span<const forms::ControlSpec> ampacityControls() { return kControls; }
+
+} // namespace calculator

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// A window described as data: every control with its kind, name, caption, place in
+// twips, font, colours and tab index, from the front of the stacking order to the back.
+namespace forms {
+
+/// 15 twips make one logical pixel; Qt's own scaling takes it from there on high-DPI
+/// screens.
+inline constexpr int kTwipsPerPixel = 15;
+
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+};
+
+struct FontSpec {
+    const char* family = "MS Sans Serif";
+    double points = 8.25;
+    bool bold = false;
+    bool underline = false;
+};
+
+enum class Kind {
+    CommandButton, // caption wraps at word boundaries
+    DropDownList,  // pick a row, no typing
+    SimpleCombo,   // one editable line, no drop-down button
+    Label,
+    Frame, // a titled group box; may contain controls
+    Timer, // not shown; `interval` in milliseconds, `enabled` at start
+};
+
+enum class Align { Left, Right, Centre };
+
+struct ControlSpec {
+    Kind kind = Kind::Label;
+    const char* name = "";
+    const char* caption = ""; // UTF-8, shown exactly; CR LF is a line break
+    TwipRect rect{};
+    FontSpec font{};
+    std::optional<Rgb> textColour{};
+    std::optional<Rgb> backColour{};
+    int tabIndex = -1; // keyboard order among the controls that take the focus
+    bool visible = true;
+    bool enabled = true;
+    int interval = 0;              // timers only
+    const char* container = nullptr; // name of the frame that holds it; none: the window
+    Align align = Align::Left;     // labels only
+    bool wordWrap = false;         // labels only
+    bool growToFit = false;        // labels only: the height grows to fit the text
+    bool link = false;             // labels only: highlight colour and pointing hand
+};
+
+} // namespace forms

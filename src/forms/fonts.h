@@ -1,0 +1,10 @@
+#pragma once
+
+namespace forms {
+
+/// Makes the two faces the windows are drawn in available: "MS Sans Serif" from Wine's
+/// free bitmap face where it is installed (else a close sans), "Arial" through the
+/// desktop's metric-compatible substitute. Call once, after the QApplication exists.
+void loadFonts();
+
+} // namespace forms
