@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test screenshots clean
 
 all: build
 
@@ -24,6 +24,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# Pictures of the real windows for the README, rendered headless.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/brenvik-screenshots docs
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace forms {
 
@@ -12,8 +14,12 @@ void loadFonts() {
         return;
     loaded = true;
     // Debian's fonts-wine ships a free MS Sans Serif outside fontconfig's search path.
+    // It holds bitmaps only, which Qt cannot scale: on a high-DPI screen an outline
+    // substitute reads far better.
     const QString wineSansSerif = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
-    if (QFile::exists(wineSansSerif))
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const bool unscaled = !screen || screen->devicePixelRatio() == 1.0;
+    if (unscaled && QFile::exists(wineSansSerif))
         QFontDatabase::addApplicationFont(wineSansSerif);
     // Substitutes count only where the family itself is missing.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
