@@ -6,9 +6,26 @@
 #include "forms/fonts.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTest>
 #include <cstdio>
+
+namespace {
+
+void click(QWidget& window, const char* button, int times = 1) {
+    auto* target = window.findChild<QPushButton*>(QString::fromLatin1(button));
+    for (int i = 0; i < times; ++i)
+        QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void pickSize(QWidget& window, int row) {
+    window.findChild<QComboBox*>(QStringLiteral("ComWS"))->setCurrentIndex(row);
+    QTest::qWait(120); // a few ticks: the ampacity list follows, the box is recomputed
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,17 +35,41 @@ int main(int argc, char* argv[]) {
     }
     forms::loadFonts();
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    Ampacity window;
-    window.show();
-    QTest::qWait(120); // the first ticks select the ampacity row
-
-    const auto save = [&](const char* name) {
+    bool ok = true;
+    const auto save = [&](QWidget& window, const char* name) {
         const QString path = out.filePath(QString::fromLatin1(name));
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return false;
+            ok = false;
         }
-        return true;
     };
-    return save("main-window.png") ? 0 : 1;
+
+    {
+        Ampacity window;
+        window.show();
+        QTest::qWait(120); // the first ticks select the ampacity row
+        save(window, "main-window.png");
+    }
+    {
+        // Aluminum, 90 °C, 41-45 °C ambient, 4-6 conductors, 4/0 AWG.
+        Ampacity window;
+        window.show();
+        click(window, "MaterCmnd");
+        click(window, "TempCmnd", 2);
+        click(window, "AmbCmnd", 3);
+        click(window, "NoOfWCmd");
+        pickSize(window, 11);
+        save(window, "aluminum-corrected.png");
+    }
+    {
+        // Copper in free air, 75 °C, 36-40 °C ambient, 500 MCM.
+        Ampacity window;
+        window.show();
+        click(window, "CondCmnd");
+        click(window, "TempCmnd");
+        click(window, "AmbCmnd", 2);
+        pickSize(window, 17);
+        save(window, "free-air.png");
+    }
+    return ok ? 0 : 1;
 }

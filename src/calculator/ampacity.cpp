@@ -4,6 +4,7 @@
 #include "calculator/placement.h"
 #include "forms/form_builder.h"
 #include "rules/corrected_ampacity.h"
+#include "rules/cycles.h"
 #include "rules/tables.h"
 
 #include <QApplication>
@@ -21,6 +22,22 @@
 namespace {
 
 constexpr QColor kTitleGrey(75, 75, 75);
+constexpr QColor kCopperRed(128, 0, 0);
+constexpr QColor kAluminumBlue(0, 0, 192);
+
+// The material and installation buttons keep their state in their captions.
+const QString kCopperCaption = QStringLiteral("CU");
+const QString kAluminumCaption = QStringLiteral("AL");
+const QString kRacewayCaption = QStringLiteral("Raceway or\u00A0Cable");
+const QString kFreeAirCaption = QStringLiteral("Free Air");
+
+QString insulationCaption(std::int16_t tempSel) {
+    switch (tempSel) {
+    case rules::kInsulation75: return QStringLiteral("Insulation 75\u00B0C\u00A0(167\u00B0F)");
+    case rules::kInsulation60: return QStringLiteral("Insulation 60\u00B0C\u00A0(140\u00B0F)");
+    default: return QStringLiteral("Insulation 90\u00B0C\u00A0(194\u00B0F)");
+    }
+}
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -74,6 +91,11 @@ void Ampacity::bindControls() {
 
 void Ampacity::connectHandlers() {
     connect(ExitCmd, &QPushButton::clicked, this, &Ampacity::ExitCmd_Click);
+    connect(MaterCmnd, &QPushButton::clicked, this, &Ampacity::MaterCmnd_Click);
+    connect(TempCmnd, &QPushButton::clicked, this, &Ampacity::TempCmnd_Click);
+    connect(CondCmnd, &QPushButton::clicked, this, &Ampacity::CondCmnd_Click);
+    connect(AmbCmnd, &QPushButton::clicked, this, &Ampacity::AmbCmnd_Click);
+    connect(NoOfWCmd, &QPushButton::clicked, this, &Ampacity::NoOfWCmd_Click);
     connect(Timer1, &QTimer::timeout, this, &Ampacity::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Ampacity::Timer2_Timer);
     // The lists have no handler for a change of selection, only for receiving the focus.
@@ -128,6 +150,104 @@ void Ampacity::Form_Load() {
 void Ampacity::ExitCmd_Click() {
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+}
+
+void Ampacity::MaterCmnd_Click() {
+    Timer2->stop();
+    Timer1->stop();
+    // SizeRow is the row the last tick recorded, at most one interval old.
+    if (MaterCmnd->text() == kCopperCaption) {
+        MaterCmnd->setText(kAluminumCaption);
+        forms::setTextColour(CorectAmpacity, kAluminumBlue);
+        MaterSel = rules::kAluminum;
+        ComWS->removeItem(0); // aluminum has no 14 AWG
+        forms::setTextColour(ComWS, kAluminumBlue);
+        forms::setTextColour(ComAM, kAluminumBlue);
+        if (SizeRow > 0)
+            --SizeRow; // the same size, one row higher; 14 AWG becomes 12 AWG
+    } else {
+        MaterCmnd->setText(kCopperCaption);
+        forms::setTextColour(CorectAmpacity, kCopperRed);
+        MaterSel = rules::kCopper;
+        ComWS->insertItem(0, fromUtf8(rules::sizeRows().front()));
+        forms::setTextColour(ComWS, kCopperRed);
+        forms::setTextColour(ComAM, kCopperRed);
+        ++SizeRow;
+    }
+    ComWS->setCurrentIndex(SizeRow);
+    TiCom1_Click();
+    focusSizeList();
+}
+
+void Ampacity::TempCmnd_Click() {
+    Timer2->stop();
+    Timer1->stop();
+    TempSel = TempSel == rules::kInsulation60 ? rules::kInsulation75
+                                              : static_cast<std::int16_t>(TempSel + 1);
+    TempCmnd->setText(insulationCaption(TempSel));
+    // Each rating has its own ambient cycle: start it again at 26-30 °C.
+    AmbFactor = 1.0f;
+    AmbCmnd->setText(QString::fromStdString(rules::ambientCaption(rules::kAmbientReferenceRange)));
+    TiCom1_Click();
+}
+
+void Ampacity::CondCmnd_Click() {
+    Timer2->stop();
+    Timer1->stop();
+    if (CondCmnd->text() == kRacewayCaption) {
+        CondCmnd->setText(kFreeAirCaption);
+        CondSel = rules::kFreeAir;
+        NoOfWCmd->setEnabled(false); // no conductor count applies in free air
+        NoOfWCmd->setText(QString());
+    } else {
+        CondCmnd->setText(kRacewayCaption);
+        NoOfWCmd->setEnabled(true);
+        NoOfWCmd->setText(QString::fromStdString(
+            rules::conductorCountCaption(rules::kConductorCountReferenceRange)));
+        CondSel = rules::kRaceway;
+    }
+    NoOfWFactor = 1.0f;
+    TiCom1_Click();
+    TiCom2_Click(); // the list was just refilled: this shows 0 A until the next tick
+    focusSizeList();
+}
+
+void Ampacity::AmbCmnd_Click() {
+    const rules::CycleStep step = rules::nextAmbient(TempSel, AmbFactor);
+    AmbFactor = step.factor;
+    AmbCmnd->setText(QString::fromStdString(step.caption));
+    applyCorrectionVisibility();
+    TiCom2_Click();
+}
+
+void Ampacity::NoOfWCmd_Click() {
+    if (CondSel == rules::kRaceway) {
+        if (const auto step = rules::nextConductorCount(NoOfWFactor)) {
+            NoOfWFactor = step->factor;
+            NoOfWCmd->setText(QString::fromStdString(step->caption));
+        }
+    }
+    applyCorrectionVisibility();
+    TiCom2_Click();
+}
+
+// The box shows while a correction applies; when a click takes the last one away the
+// box goes and the size list takes the focus (and so drives the pairing).
+void Ampacity::applyCorrectionVisibility() {
+    if (rules::correctionApplies(AmbFactor, NoOfWFactor)) {
+        CorectAmpacity->show();
+    } else {
+        CorectAmpacity->hide();
+        focusSizeList();
+    }
+}
+
+void Ampacity::focusSizeList() {
+    ComWS->setFocus();
+    // An inactive window gets no focus event until it is activated again, and then
+    // only for its focus widget; run the handler now so the size list drives at once.
+    if (!ComWS->hasFocus())
+        ComWS_GotFocus();
 }
 
 void Ampacity::TiCom1_Click() {

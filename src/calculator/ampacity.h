@@ -36,6 +36,11 @@ public:
     // Handlers.
     void Form_Load();
     void ExitCmd_Click();
+    void MaterCmnd_Click();
+    void TempCmnd_Click();
+    void CondCmnd_Click();
+    void AmbCmnd_Click();
+    void NoOfWCmd_Click();
     void TiCom1_Click(); // refills the ampacity list for the selection
     void TiCom2_Click(); // shows the corrected ampacity of the selected row
     void ComWS_GotFocus();
@@ -49,6 +54,8 @@ protected:
 private:
     void bindControls();
     void connectHandlers();
+    void applyCorrectionVisibility();
+    void focusSizeList();
 
     std::string decimalSeparator_;
 
