@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build make
+  binutils-mingw-w64-x86-64
   qt6-base-dev libxkbcommon-dev
   xvfb xauth
   fonts-liberation fonts-wine

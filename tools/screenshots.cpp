@@ -71,5 +71,14 @@ int main(int argc, char* argv[]) {
         pickSize(window, 17);
         save(window, "free-air.png");
     }
+    {
+        Ampacity window;
+        window.show();
+        click(window, "AboutCmd");
+        QTest::qWait(50);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("AboutBrenvik") && top->isVisible())
+                save(*top, "read-me.png");
+    }
     return ok ? 0 : 1;
 }

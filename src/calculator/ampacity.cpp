@@ -3,6 +3,8 @@
 #include "calculator/ampacity_layout.h"
 #include "calculator/placement.h"
 #include "forms/form_builder.h"
+#include "forms/icon.h"
+#include "readme/about_brenvik.h"
 #include "rules/corrected_ampacity.h"
 #include "rules/cycles.h"
 #include "rules/tables.h"
@@ -52,6 +54,7 @@ Ampacity::Ampacity(QWidget* parent)
     , decimalSeparator_(QLocale().decimalPoint().toStdString()) {
     setObjectName(QStringLiteral("Ampacity"));
     setWindowTitle(QStringLiteral("NEC 2017-2023 Brenvik"));
+    setWindowIcon(forms::programIcon());
     setFixedSize(forms::toPixels(calculator::kAmpacityClientArea).size());
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(224, 224, 224));
@@ -66,7 +69,9 @@ Ampacity::Ampacity(QWidget* parent)
     MaterCmnd->setFocus();
 }
 
-Ampacity::~Ampacity() = default;
+Ampacity::~Ampacity() {
+    delete about_.data(); // it has no owner: it goes with the program
+}
 
 void Ampacity::bindControls() {
     const auto control = [this]<typename T>(T*& field, const char* name) {
@@ -91,6 +96,7 @@ void Ampacity::bindControls() {
 
 void Ampacity::connectHandlers() {
     connect(ExitCmd, &QPushButton::clicked, this, &Ampacity::ExitCmd_Click);
+    connect(AboutCmd, &QPushButton::clicked, this, &Ampacity::AboutCmd_Click);
     connect(MaterCmnd, &QPushButton::clicked, this, &Ampacity::MaterCmnd_Click);
     connect(TempCmnd, &QPushButton::clicked, this, &Ampacity::TempCmnd_Click);
     connect(CondCmnd, &QPushButton::clicked, this, &Ampacity::CondCmnd_Click);
@@ -150,6 +156,19 @@ void Ampacity::Form_Load() {
 void Ampacity::ExitCmd_Click() {
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+}
+
+void Ampacity::AboutCmd_Click() {
+    // One read-me window at a time: while it is open a click brings it forward as it is.
+    if (!about_) {
+        about_ = new AboutBrenvik(this, [this] {
+            activateWindow(); // back to the calculator
+            raise();
+        });
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
 }
 
 void Ampacity::MaterCmnd_Click() {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <string>
 
+class AboutBrenvik;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +38,7 @@ public:
     // Handlers.
     void Form_Load();
     void ExitCmd_Click();
+    void AboutCmd_Click();
     void MaterCmnd_Click();
     void TempCmnd_Click();
     void CondCmnd_Click();
@@ -58,6 +61,7 @@ private:
     void focusSizeList();
 
     std::string decimalSeparator_;
+    QPointer<AboutBrenvik> about_; // the read-me window while it is open
 
     QPushButton* ExitCmd = nullptr;
     QLineEdit* CorectAmpacity = nullptr;

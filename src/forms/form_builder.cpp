@@ -15,6 +15,8 @@
 namespace forms {
 namespace {
 
+constexpr const char* kGrowToFit = "growToFit";
+
 int twipsToPixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
@@ -44,6 +46,7 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
         label->setText(caption);
         label->setAlignment(labelAlignment(spec.align));
         label->setWordWrap(spec.wordWrap);
+        label->setProperty(kGrowToFit, spec.growToFit);
         if (spec.link) {
             label->setCursor(Qt::PointingHandCursor);
             QPalette palette = label->palette();
@@ -73,6 +76,16 @@ QFont toFont(const FontSpec& spec) {
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
     return font;
+}
+
+void setLabelCaption(QLabel* label, const QString& caption) {
+    label->setText(caption);
+    if (!label->property(kGrowToFit).toBool())
+        return;
+    if (label->wordWrap())
+        label->resize(label->width(), label->heightForWidth(label->width()));
+    else
+        label->resize(label->sizeHint());
 }
 
 void setTextColour(QWidget* widget, const QColor& colour) {
@@ -116,6 +129,8 @@ void buildForm(QWidget* form, std::span<const ControlSpec> controls) {
             palette.setColor(QPalette::Button, toColor(*spec->backColour));
             widget->setPalette(palette);
         }
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            setLabelCaption(label, label->text());
         widget->setEnabled(spec->enabled);
         if (!spec->visible)
             widget->hide();

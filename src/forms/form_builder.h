@@ -7,6 +7,7 @@
 #include <span>
 
 class QFont;
+class QLabel;
 class QWidget;
 
 namespace forms {
@@ -22,6 +23,10 @@ QFont toFont(const FontSpec& spec);
 /// Creates the controls of `controls` on `form` (children named by their `name`), stacks
 /// them in table order with the first in front, and chains the tab order by tab index.
 void buildForm(QWidget* form, std::span<const ControlSpec> controls);
+
+/// Sets a label's caption; a label that grows to fit its text takes the new size (a
+/// wrapping label grows downward, a one-line label sideways), keeping its top left.
+void setLabelCaption(QLabel* label, const QString& caption);
 
 /// Gives `widget` a text colour (the roles that Qt's styles draw text with).
 void setTextColour(QWidget* widget, const QColor& colour);

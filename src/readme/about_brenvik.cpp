@@ -1,0 +1,169 @@
+#include "readme/about_brenvik.h"
+
+#include "forms/form_builder.h"
+#include "forms/icon.h"
+#include "platform/desktop_shell.h"
+#include "platform/version.h"
+#include "readme/about_layout.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStringList>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString lines(std::initializer_list<const char*> parts) {
+    QStringList joined;
+    for (const char* part : parts)
+        joined.append(QString::fromUtf8(part));
+    return joined.join(kCrLf);
+}
+
+const QString kDisclaimer = lines({
+    "Information provided by this software shall be used with all applicable code rules and "
+    "any other regulations imposed by authority having jurisdiction.",
+    "This free software is provided \"as is\" and without any warranties as to performance or "
+    "accuracy or any other warranties whether expressed or implied.",
+    "The user must assume the entire risk of using the program.",
+});
+
+const QString kNecNotes = lines({
+    "This application conforms to 2017 to 2023 NEC. The ampacity values and applicable "
+    "correction factors are identical in all editions only the referenced table numbers have "
+    "changed.",
+    "",
+    "The following correction tables have been incorporated in the calculator",
+    "- Ambient Temperature Correction Factors Based on 30\u00B0C (86\u00B0F)",
+    "   NEC 2017 Table 310.15(B)(2)(a) / NEC 2020/23 310.15(B)(1)",
+    "- Adjustment Factors for More Than Three Current-Carrying Conductors",
+    "   NEC 2017 Table 310.15(B)(3)(a) / NEC 2020/23 310.15(C)(1)",
+});
+
+const QString kSmallConductors = lines({
+    "As per 240.4 (D) Protection of Small Conductors. Unless specifically permitted in "
+    "240.4(E) or (G), the overcurrent protection shall not exceed: ",
+    "- 15 amperes for 14 AWG Copper ",
+    "- 15 amperes for 12 AWG Aluminum and Copper-Clad Aluminum. ",
+    "- 20 amperes for 12 AWG Copper. ",
+    "- 25 amperes for 10 AWG Aluminum and Copper-Clad Aluminum. ",
+    "- 30 amperes for 10 AWG Copper. ",
+    "After any correction factors for ambient temperature and number of conductors have been "
+    "applied. ",
+    "",
+    "To check for updates or other usefull tools please visit Tarnholm Inc. website:",
+});
+
+const QString kOrderingTerms = QStringLiteral(
+    "Brenvik is free software: use it at no charge and share unchanged copies. It may not be "
+    "sold without the consent of Tarnholm Inc. Comments are welcome:");
+
+QString copyrightNotice(int major) {
+    return QStringLiteral("Copyright \u00A9 2017-20%1 Tarnholm Inc.").arg(major);
+}
+
+} // namespace
+
+AboutBrenvik::AboutBrenvik(const QWidget* mainWindow, std::function<void()> afterClose)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , mainWindow_(mainWindow)
+    , afterClose_(std::move(afterClose)) {
+    setObjectName(QStringLiteral("AboutBrenvik"));
+    setAttribute(Qt::WA_DeleteOnClose); // closing unloads: the next opening loads afresh
+    setWindowTitle(QStringLiteral("About Brenvik"));
+    setWindowIcon(forms::programIcon());
+    const QRect area = forms::toPixels(readme::kAboutClientArea);
+    setFixedSize(area.size());
+    move(area.topLeft());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    forms::buildForm(this, readme::aboutControls());
+    const auto bind = [this](QLabel*& label, const char* name) {
+        label = findChild<QLabel*>(QString::fromLatin1(name));
+        Q_ASSERT_X(label, "AboutBrenvik", name);
+        // A click on a label is the label's, never the background's.
+        label->setAttribute(Qt::WA_NoMousePropagation);
+    };
+    Command3 = findChild<QPushButton*>(QStringLiteral("Command3"));
+    bind(Label1, "Label1");
+    bind(Label2, "Label2");
+    bind(Label3, "Label3");
+    bind(Label4, "Label4");
+    bind(Label5, "Label5");
+    bind(Label6, "Label6");
+    bind(LabelMail, "LabelMail");
+    bind(LabelTarnholm, "LabelTarnholm");
+    LabelMail->installEventFilter(this);
+    LabelTarnholm->installEventFilter(this);
+    connect(Command3, &QPushButton::clicked, this, &AboutBrenvik::Command3_Click);
+
+    Form_Load();
+    Command3->setFocus(); // the only control that takes the focus
+}
+
+AboutBrenvik::~AboutBrenvik() = default;
+
+void AboutBrenvik::Form_Load() {
+    if (mainWindow_)
+        move(mainWindow_->pos()); // outer top-left corners, as the main window's own
+    forms::setLabelCaption(Label1, kDisclaimer);
+    forms::setLabelCaption(Label2, kNecNotes);
+    forms::setLabelCaption(Label3, kSmallConductors);
+    forms::setLabelCaption(Label4, kOrderingTerms);
+    const platform::ProgramVersion version = platform::kProgramVersion;
+    forms::setLabelCaption(Label5, copyrightNotice(version.major));
+    forms::setLabelCaption(Label6, QStringLiteral("Version: %1.%2.%3")
+                                       .arg(version.major)
+                                       .arg(version.minor)
+                                       .arg(version.revision));
+}
+
+void AboutBrenvik::Command3_Click() {
+    close();
+    if (afterClose_)
+        afterClose_();
+}
+
+void AboutBrenvik::Form_Click() { Command3_Click(); }
+
+void AboutBrenvik::LabelMail_Click() {
+    platform::shellOpen(QStringLiteral("Mailto:") + LabelMail->text());
+}
+
+void AboutBrenvik::LabelTarnholm_Click() { platform::shellOpen(LabelTarnholm->text()); }
+
+bool AboutBrenvik::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        auto* label = static_cast<QWidget*>(watched);
+        if (label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            if (watched == LabelMail)
+                LabelMail_Click();
+            else if (watched == LabelTarnholm)
+                LabelTarnholm_Click();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// A click on the background is a press and a release on the window itself.
+void AboutBrenvik::mousePressEvent(QMouseEvent* event) {
+    backgroundPressed_ = event->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(event);
+}
+
+void AboutBrenvik::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = backgroundPressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    backgroundPressed_ = false;
+    if (click)
+        Form_Click();
+    else
+        QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,44 @@
+#include "readme/about_layout.h"
+
+namespace readme {
+namespace {
+
+using forms::Align;
+using forms::ControlSpec;
+using forms::FontSpec;
+using forms::Kind;
+
+constexpr FontSpec kBold{.bold = true};
+constexpr FontSpec kArialSmall{.family = "Arial", .points = 8.25};
+constexpr FontSpec kArial{.family = "Arial", .points = 9.75};
+constexpr FontSpec kArialLink{.family = "Arial", .points = 9.75, .underline = true};
+
+constexpr ControlSpec kControls[] = {
+    {.kind = Kind::CommandButton, .name = "Command3", .caption = "OK",
+     .rect = {3000, 8500, 1095, 345}, .font = kBold, .tabIndex = 1},
+    {.kind = Kind::Label, .name = "Label6", .caption = "Label6", .rect = {105, 9000, 3045, 210},
+     .font = kArialSmall, .tabIndex = 8, .wordWrap = true, .growToFit = true},
+    {.kind = Kind::Label, .name = "Label5", .caption = "Label5", .rect = {4200, 9000, 3045, 210},
+     .font = kArialSmall, .tabIndex = 7, .align = Align::Right, .wordWrap = true,
+     .growToFit = true},
+    {.kind = Kind::Label, .name = "Label4", .caption = "Label4", .rect = {105, 7395, 7095, 240},
+     .font = kArial, .tabIndex = 6, .wordWrap = true, .growToFit = true},
+    {.kind = Kind::Label, .name = "Label3", .caption = "Label3", .rect = {105, 4050, 7095, 240},
+     .font = kArial, .tabIndex = 5, .wordWrap = true, .growToFit = true},
+    {.kind = Kind::Label, .name = "Label2", .caption = "Label2", .rect = {105, 1560, 7095, 240},
+     .font = kArial, .tabIndex = 4, .wordWrap = true, .growToFit = true},
+    {.kind = Kind::Label, .name = "LabelMail", .caption = "brenvik@tarnholm.example",
+     .rect = {2760, 8000, 1605, 240}, .font = kArialLink, .tabIndex = 2, .align = Align::Centre,
+     .growToFit = true, .link = true}, // one line, as wide as the address
+    {.kind = Kind::Label, .name = "Label1", .caption = "Label1", .rect = {105, 105, 7095, 240},
+     .font = kArial, .tabIndex = 0, .wordWrap = true, .growToFit = true},
+    {.kind = Kind::Label, .name = "LabelTarnholm", .caption = "https://www.tarnholm.example",
+     .rect = {2040, 6800, 3015, 375}, .font = kArialLink, .tabIndex = 3, .align = Align::Centre,
+     .link = true},
+};
+
+} // namespace
+
+std::span<const forms::ControlSpec> aboutControls() { return kControls; }
+
+} // namespace readme
