@@ -30,9 +30,9 @@ Qt::Alignment labelAlignment(Align align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
     case Kind::CommandButton: return new WrapButton(caption, parent);
     case Kind::DropDownList: return new QComboBox(parent);
     case Kind::SimpleCombo: {
@@ -44,10 +44,10 @@ QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setText(caption);
-        label->setAlignment(labelAlignment(spec.align));
-        label->setWordWrap(spec.wordWrap);
-        label->setProperty(kGrowToFit, spec.growToFit);
-        if (spec.link) {
+        label->setAlignment(labelAlignment(control.align));
+        label->setWordWrap(control.wordWrap);
+        label->setProperty(kGrowToFit, control.growToFit);
+        if (control.link) {
             label->setCursor(Qt::PointingHandCursor);
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
@@ -70,11 +70,11 @@ QRect toPixels(const TwipRect& rect) {
                  twipsToPixels(rect.top + rect.height) - top);
 }
 
-QFont toFont(const FontSpec& spec) {
-    QFont font(QString::fromUtf8(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+QFont toFont(const FontSpec& face) {
+    QFont font(QString::fromUtf8(face.family));
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
+    font.setUnderline(face.underline);
     return font;
 }
 
@@ -99,48 +99,48 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 void buildForm(QWidget* form, std::span<const ControlSpec> controls) {
     // Containers first, so that the controls inside them find their parent.
     std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : controls)
-        order.push_back(&spec);
+    for (const ControlSpec& control : controls)
+        order.push_back(&control);
     std::stable_partition(order.begin(), order.end(),
-                          [](const ControlSpec* spec) { return spec->container == nullptr; });
+                          [](const ControlSpec* control) { return control->container == nullptr; });
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlSpec* spec : order) {
-        if (spec->kind == Kind::Timer) {
+    for (const ControlSpec* control : order) {
+        if (control->kind == Kind::Timer) {
             auto* timer = new QTimer(form);
-            timer->setObjectName(QString::fromUtf8(spec->name));
-            timer->setInterval(spec->interval);
-            if (spec->enabled)
+            timer->setObjectName(QString::fromUtf8(control->name));
+            timer->setInterval(control->interval);
+            if (control->enabled)
                 timer->start();
             continue;
         }
         QWidget* parent = form;
-        if (spec->container)
-            parent = form->findChild<QWidget*>(QString::fromUtf8(spec->container));
-        QWidget* widget = createWidget(*spec, parent ? parent : form);
-        widget->setObjectName(QString::fromUtf8(spec->name));
-        widget->setGeometry(toPixels(spec->rect));
-        widget->setFont(toFont(spec->font));
-        if (spec->textColour)
-            setTextColour(widget, toColor(*spec->textColour));
-        if (spec->backColour) {
+        if (control->container)
+            parent = form->findChild<QWidget*>(QString::fromUtf8(control->container));
+        QWidget* widget = createWidget(*control, parent ? parent : form);
+        widget->setObjectName(QString::fromUtf8(control->name));
+        widget->setGeometry(toPixels(control->rect));
+        widget->setFont(toFont(control->font));
+        if (control->textColour)
+            setTextColour(widget, toColor(*control->textColour));
+        if (control->backColour) {
             QPalette palette = widget->palette();
-            palette.setColor(QPalette::Window, toColor(*spec->backColour));
-            palette.setColor(QPalette::Button, toColor(*spec->backColour));
+            palette.setColor(QPalette::Window, toColor(*control->backColour));
+            palette.setColor(QPalette::Button, toColor(*control->backColour));
             widget->setPalette(palette);
         }
         if (auto* label = qobject_cast<QLabel*>(widget))
             setLabelCaption(label, label->text());
-        widget->setEnabled(spec->enabled);
-        if (!spec->visible)
+        widget->setEnabled(control->enabled);
+        if (!control->visible)
             widget->hide();
-        if (spec->tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(spec->tabIndex, widget);
+        if (control->tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+            tabOrder.emplace_back(control->tabIndex, widget);
     }
 
     // raise() puts a control in front of its siblings: go from the back to the front.
-    for (auto spec = controls.rbegin(); spec != controls.rend(); ++spec)
-        if (auto* widget = form->findChild<QWidget*>(QString::fromUtf8(spec->name)))
+    for (auto control = controls.rbegin(); control != controls.rend(); ++control)
+        if (auto* widget = form->findChild<QWidget*>(QString::fromUtf8(control->name)))
             widget->raise();
 
     std::sort(tabOrder.begin(), tabOrder.end(),

@@ -18,7 +18,7 @@ QRect toPixels(const TwipRect& rect);
 inline QColor toColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 /// The QFont for a control's font description.
-QFont toFont(const FontSpec& spec);
+QFont toFont(const FontSpec& face);
 
 /// Creates the controls of `controls` on `form` (children named by their `name`), stacks
 /// them in table order with the first in front, and chains the tab order by tab index.
