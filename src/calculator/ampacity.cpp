@@ -35,9 +35,12 @@ const QString kFreeAirCaption = QStringLiteral("Free Air");
 
 QString insulationCaption(std::int16_t tempSel) {
     switch (tempSel) {
-    case rules::kInsulation75: return QStringLiteral("Insulation 75\u00B0C\u00A0(167\u00B0F)");
-    case rules::kInsulation60: return QStringLiteral("Insulation 60\u00B0C\u00A0(140\u00B0F)");
-    default: return QStringLiteral("Insulation 90\u00B0C\u00A0(194\u00B0F)");
+    case rules::kInsulation75:
+        return QStringLiteral("Insulation 75\u00B0C\u00A0(167\u00B0F)");
+    case rules::kInsulation60:
+        return QStringLiteral("Insulation 60\u00B0C\u00A0(140\u00B0F)");
+    default:
+        return QStringLiteral("Insulation 90\u00B0C\u00A0(194\u00B0F)");
     }
 }
 
@@ -289,9 +292,9 @@ void Ampacity::TiCom1_Click() {
 
 void Ampacity::TiCom2_Click() {
     const QByteArray row = ComAM->currentText().toUtf8();
-    const rules::CorrectedAmpacity result = rules::correctedAmpacity(
-        {row.constData(), static_cast<std::size_t>(row.size())}, AmbFactor, NoOfWFactor,
-        decimalSeparator_);
+    const rules::CorrectedAmpacity result =
+        rules::correctedAmpacity({row.constData(), static_cast<std::size_t>(row.size())}, AmbFactor,
+                                 NoOfWFactor, decimalSeparator_);
     TableAmps = result.tableAmps;
     CorrectedAmps = result.correctedAmps;
     // Rewriting an unchanged text would repaint the box twenty times a second and undo

@@ -13,6 +13,7 @@ constexpr Rgb kCopperRed{128, 0, 0};
 constexpr Rgb kFormGrey{224, 224, 224};
 
 // Captions hold U+00B0 (degree), U+00A0 (no-break space) and U+00D7 (multiplication sign).
+// clang-format off
 constexpr ControlSpec kControls[] = {
     {.kind = Kind::CommandButton, .name = "ExitCmd", .caption = "EXIT",
      .rect = {6360, 2000, 720, 315}, .font = kArial9, .tabIndex = 9},
@@ -57,9 +58,12 @@ constexpr ControlSpec kControls[] = {
     {.kind = Kind::Label, .name = "TiCom1", .caption = "HiddenProcedure1",
      .rect = {2280, 2688, 1440, 264}, .tabIndex = 10, .visible = false},
 };
+// clang-format on
 
 } // namespace
 
-std::span<const forms::ControlSpec> ampacityControls() { return kControls; }
+std::span<const forms::ControlSpec> ampacityControls() {
+    return kControls;
+}
 
 } // namespace calculator

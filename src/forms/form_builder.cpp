@@ -23,9 +23,12 @@ int twipsToPixels(int twips) {
 
 Qt::Alignment labelAlignment(Align align) {
     switch (align) {
-    case Align::Right: return Qt::AlignRight | Qt::AlignTop;
-    case Align::Centre: return Qt::AlignHCenter | Qt::AlignTop;
-    case Align::Left: break;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
@@ -33,8 +36,10 @@ Qt::Alignment labelAlignment(Align align) {
 QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
-    case Kind::CommandButton: return new WrapButton(caption, parent);
-    case Kind::DropDownList: return new QComboBox(parent);
+    case Kind::CommandButton:
+        return new WrapButton(caption, parent);
+    case Kind::DropDownList:
+        return new QComboBox(parent);
     case Kind::SimpleCombo: {
         auto* edit = new QLineEdit(caption, parent);
         edit->setCursor(Qt::ForbiddenCursor);
@@ -55,8 +60,10 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
         }
         return label;
     }
-    case Kind::Frame: return new QGroupBox(caption, parent);
-    case Kind::Timer: break;
+    case Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case Kind::Timer:
+        break;
     }
     return nullptr;
 }

@@ -15,7 +15,9 @@ namespace forms {
 /// A rectangle in twips as logical pixels; edges are rounded, so neighbours stay flush.
 QRect toPixels(const TwipRect& rect);
 
-inline QColor toColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+inline QColor toColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 /// The QFont for a control's font description.
 QFont toFont(const FontSpec& face);

@@ -1,8 +1,8 @@
 #include "platform/desktop_shell.h"
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 #else
 #include <QDesktopServices>
 #include <QUrl>
@@ -28,7 +28,9 @@ ShellOpener& currentOpener() {
 
 } // namespace
 
-void shellOpen(const QString& file) { currentOpener()(file); }
+void shellOpen(const QString& file) {
+    currentOpener()(file);
+}
 
 ShellOpener setShellOpener(ShellOpener opener) {
     ShellOpener previous = std::move(currentOpener());

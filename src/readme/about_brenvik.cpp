@@ -130,13 +130,17 @@ void AboutBrenvik::Command3_Click() {
         afterClose_();
 }
 
-void AboutBrenvik::Form_Click() { Command3_Click(); }
+void AboutBrenvik::Form_Click() {
+    Command3_Click();
+}
 
 void AboutBrenvik::LabelMail_Click() {
     platform::shellOpen(QStringLiteral("Mailto:") + LabelMail->text());
 }
 
-void AboutBrenvik::LabelTarnholm_Click() { platform::shellOpen(LabelTarnholm->text()); }
+void AboutBrenvik::LabelTarnholm_Click() {
+    platform::shellOpen(LabelTarnholm->text());
+}
 
 bool AboutBrenvik::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&

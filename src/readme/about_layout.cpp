@@ -13,6 +13,7 @@ constexpr FontSpec kArialSmall{.family = "Arial", .points = 8.25};
 constexpr FontSpec kArial{.family = "Arial", .points = 9.75};
 constexpr FontSpec kArialLink{.family = "Arial", .points = 9.75, .underline = true};
 
+// clang-format off
 constexpr ControlSpec kControls[] = {
     {.kind = Kind::CommandButton, .name = "Command3", .caption = "OK",
      .rect = {3000, 8500, 1095, 345}, .font = kBold, .tabIndex = 1},
@@ -36,9 +37,12 @@ constexpr ControlSpec kControls[] = {
      .rect = {2040, 6800, 3015, 375}, .font = kArialLink, .tabIndex = 3, .align = Align::Centre,
      .link = true},
 };
+// clang-format on
 
 } // namespace
 
-std::span<const forms::ControlSpec> aboutControls() { return kControls; }
+std::span<const forms::ControlSpec> aboutControls() {
+    return kControls;
+}
 
 } // namespace readme

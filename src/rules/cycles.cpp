@@ -56,8 +56,12 @@ constexpr CycleEntry kAmbient90[] = {
 };
 
 constexpr CycleEntry kConductorCount[] = {
-    {1.0f, 0.8f, "4-6"},    {0.8f, 0.7f, "7-9"},    {0.7f, 0.5f, "10-20"},
-    {0.5f, 0.45f, "21-30"}, {0.45f, 0.4f, "31-40"}, {0.4f, 0.35f, "41 and above"},
+    {1.0f, 0.8f, "4-6"},
+    {0.8f, 0.7f, "7-9"},
+    {0.7f, 0.5f, "10-20"},
+    {0.5f, 0.45f, "21-30"},
+    {0.45f, 0.4f, "31-40"},
+    {0.4f, 0.35f, "41 and above"},
     {0.35f, 1.0f, kConductorCountReferenceRange},
 };
 
@@ -72,15 +76,22 @@ std::string joinLines(std::string_view first, std::string_view second) {
 
 std::span<const CycleEntry> ambientCycle(std::int16_t tempSel) {
     switch (tempSel) {
-    case kInsulation60: return kAmbient60;
-    case kInsulation75: return kAmbient75;
-    default: return kAmbient90;
+    case kInsulation60:
+        return kAmbient60;
+    case kInsulation75:
+        return kAmbient75;
+    default:
+        return kAmbient90;
     }
 }
 
-std::span<const CycleEntry> conductorCountCycle() { return kConductorCount; }
+std::span<const CycleEntry> conductorCountCycle() {
+    return kConductorCount;
+}
 
-std::string ambientCaption(std::string_view range) { return joinLines("Ambient", range); }
+std::string ambientCaption(std::string_view range) {
+    return joinLines("Ambient", range);
+}
 
 std::string conductorCountCaption(std::string_view range) {
     return joinLines("Number of conductors", range);

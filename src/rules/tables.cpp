@@ -6,6 +6,7 @@
 namespace rules {
 namespace {
 
+// clang-format off
 constexpr std::array<std::string_view, kCopperRows> kSizes = {
     "     14 AWG", "     12 AWG", "     10 AWG", "       8 AWG", "       6 AWG",
     "       4 AWG", "       3 AWG", "       2 AWG", "       1 AWG", "   1/0 AWG",
@@ -13,6 +14,7 @@ constexpr std::array<std::string_view, kCopperRows> kSizes = {
     "   350 MCM",   "   400 MCM",   "   500 MCM",   "   600 MCM",   "   750 MCM",
     " 1000 MCM",    " 1250 MCM",    " 1500 MCM",    " 1750 MCM",    " 2000 MCM",
 };
+// clang-format on
 
 constexpr std::string_view kNumber16 = "Table 310.15(B)(16) / Table 310.16";
 constexpr std::string_view kNumber17 = "Table 310.15(B)(17) / Table 310.17";
@@ -28,6 +30,7 @@ constexpr std::string_view kTitle17 =
 // Table ampacities in amperes, indexed [condition][material][column] with the columns in
 // the NEC's order 60, 75, 90 °C. Copper columns start at 14 AWG, aluminum ones at 12 AWG.
 using Column = std::array<std::int16_t, kCopperRows>;
+// clang-format off
 constexpr Column kAmps[2][2][3] = {
     // Table 310.16: raceway, cable or earth.
     {{
@@ -64,6 +67,7 @@ constexpr Column kAmps[2][2][3] = {
           355, 395, 445, 480, 545, 615, 700, 845, 965, 1070, 1185, 1295},
      }},
 };
+// clang-format on
 
 // NEC 240.4(D) limits shown after the small conductors' ampacities.
 constexpr std::string_view kCopperLimits[] = {" (15A)", " (20A)", " (30A)"};
@@ -86,17 +90,20 @@ constexpr Departure kDepartures[] = {
 
 int column(std::int16_t tempSel) {
     switch (tempSel) {
-    case kInsulation60: return 0;
-    case kInsulation75: return 1;
-    default: return 2;
+    case kInsulation60:
+        return 0;
+    case kInsulation75:
+        return 1;
+    default:
+        return 2;
     }
 }
 
 // The display rule: the value right-aligned in five characters, " A", and on the small
 // conductors the protection limit, except in the two 60 °C lists of Table 310.16 where
 // each small-conductor value already equals its limit.
-std::string displayRow(int amps, std::int16_t materSel, std::int16_t condSel,
-                       std::int16_t tempSel, int row) {
+std::string displayRow(int amps, std::int16_t materSel, std::int16_t condSel, std::int16_t tempSel,
+                       int row) {
     std::string digits = std::to_string(amps);
     std::string text(digits.size() < 5 ? 5 - digits.size() : 0, ' ');
     text += digits;
@@ -137,13 +144,14 @@ const Lists& lists() {
 
 } // namespace
 
-std::span<const std::string_view, kCopperRows> sizeRows() { return kSizes; }
+std::span<const std::string_view, kCopperRows> sizeRows() {
+    return kSizes;
+}
 
 std::optional<AmpacityList> ampacityList(std::int16_t materSel, std::int16_t condSel,
                                          std::int16_t tempSel) {
     const bool known = (materSel == kCopper || materSel == kAluminum) &&
-                       (condSel == kRaceway || condSel == kFreeAir) && tempSel >= 0 &&
-                       tempSel <= 2;
+                       (condSel == kRaceway || condSel == kFreeAir) && tempSel >= 0 && tempSel <= 2;
     if (!known)
         return std::nullopt;
     const bool freeAir = condSel == kFreeAir;

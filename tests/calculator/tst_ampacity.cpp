@@ -64,7 +64,8 @@ void TestAmpacity::startState() {
     showAndTick();
     QCOMPARE(control<QPushButton>("MaterCmnd")->text(), QStringLiteral("CU"));
     QCOMPARE(control<QPushButton>("CondCmnd")->text(), QStringLiteral("Raceway or\u00A0Cable"));
-    QCOMPARE(control<QPushButton>("TempCmnd")->text(), QStringLiteral("Insulation 60\u00B0C\u00A0(140\u00B0F)"));
+    QCOMPARE(control<QPushButton>("TempCmnd")->text(),
+             QStringLiteral("Insulation 60\u00B0C\u00A0(140\u00B0F)"));
     for (const char* name : {"MaterCmnd", "CondCmnd", "TempCmnd", "AmbCmnd", "NoOfWCmd"})
         QVERIFY(control<QPushButton>(name)->isEnabled());
 
@@ -76,8 +77,10 @@ void TestAmpacity::startState() {
     QCOMPARE(amps()->itemText(0), QStringLiteral("   15A"));
     QCOMPARE(amps()->itemText(1), QStringLiteral("   20A"));
     QCOMPARE(amps()->itemText(2), QStringLiteral("   30 A"));
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Table 310.15(B)(16) / Table 310.16"));
-    QVERIFY(control<QLabel>("Label2")->text().startsWith(QLatin1String("Ampacities of Insulated Conductors")));
+    QCOMPARE(control<QLabel>("Label1")->text(),
+             QStringLiteral("Table 310.15(B)(16) / Table 310.16"));
+    QVERIFY(control<QLabel>("Label2")->text().startsWith(
+        QLatin1String("Ampacities of Insulated Conductors")));
 
     QVERIFY(!box()->isVisible());
     QCOMPARE(box()->text(), QStringLiteral("=15 A  (I \u00D7 1)"));

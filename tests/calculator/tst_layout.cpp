@@ -61,12 +61,14 @@ void TestLayout::control_data() {
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<bool>("visible");
     const auto row = [](const char* name, const char* caption, QRect twips, bool visible = true) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption) << twips << visible;
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(caption) << twips
+                            << visible;
     };
     row("ExitCmd", "EXIT", {6360, 2000, 720, 315});
     row("CorectAmpacity", "=15A (I \u00D7 1 \u00D7 1)", {3135, 2000, 1950, 315}, false);
     row("NoOfWCmd", " Number of conductors     1-3", {5160, 1200, 1924, 636});
-    row("AmbCmnd", "Ambient Temperature   26-30\u00B0C\u00A0(78-86\u00B0F)", {3135, 1200, 1950, 636});
+    row("AmbCmnd", "Ambient Temperature   26-30\u00B0C\u00A0(78-86\u00B0F)",
+        {3135, 1200, 1950, 636});
     row("TempCmnd", "Insulation 60\u00B0C\u00A0(140\u00B0F)", {1620, 1200, 1248, 636});
     row("CondCmnd", "Raceway or\u00A0Cable", {660, 1200, 852, 636});
     row("MaterCmnd", "CU", {156, 1200, 432, 636});
@@ -102,8 +104,12 @@ void TestLayout::control() {
     QVERIFY2(near(actual.left(), twips.left()) && near(actual.top(), twips.top()) &&
                  near(actual.left() + actual.width(), twips.left() + twips.width()) &&
                  near(actual.top() + actual.height(), twips.top() + twips.height()),
-             qPrintable(QStringLiteral("%1: %2,%3 %4x%5 twips").arg(name).arg(actual.left())
-                            .arg(actual.top()).arg(actual.width()).arg(actual.height())));
+             qPrintable(QStringLiteral("%1: %2,%3 %4x%5 twips")
+                            .arg(name)
+                            .arg(actual.left())
+                            .arg(actual.top())
+                            .arg(actual.width())
+                            .arg(actual.height())));
 }
 
 // Controls listed first are drawn in front: the buttons and lists over the frames.
@@ -125,14 +131,15 @@ void TestLayout::tabOrder() {
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("MaterCmnd"));
-    const QStringList expected = {"CondCmnd", "TempCmnd", "ComWS", "ComAM", "AmbCmnd",
+    const QStringList expected = {"CondCmnd", "TempCmnd", "ComWS",   "ComAM",    "AmbCmnd",
                                   "NoOfWCmd", "AboutCmd", "ExitCmd", "MaterCmnd"};
     for (const QString& name : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), name);
     }
     for (const char* name : {"Label1", "Label2", "Frame1", "Frame2"})
-        QCOMPARE(window_->findChild<QWidget*>(QString::fromLatin1(name))->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(window_->findChild<QWidget*>(QString::fromLatin1(name))->focusPolicy(),
+                 Qt::NoFocus);
 }
 
 void TestLayout::timers() {
@@ -170,7 +177,8 @@ void TestLayout::fonts() {
     const auto font = [&](const char* name) {
         return window_->findChild<QWidget*>(QString::fromLatin1(name))->font();
     };
-    for (const char* name : {"MaterCmnd", "AmbCmnd", "ComWS", "CorectAmpacity", "Label2", "Frame1"}) {
+    for (const char* name :
+         {"MaterCmnd", "AmbCmnd", "ComWS", "CorectAmpacity", "Label2", "Frame1"}) {
         QCOMPARE(font(name).family(), QStringLiteral("MS Sans Serif"));
         QCOMPARE(font(name).pointSizeF(), 8.25);
         QVERIFY(!font(name).bold() && !font(name).italic() && !font(name).underline());

@@ -131,9 +131,12 @@ void TestSelectors::materialRoundTrip() {
 void TestSelectors::listsKeepTheSameRowCount_data() {
     QTest::addColumn<QStringList>("clicks");
     QTest::newRow("material") << QStringList{"MaterCmnd", "MaterCmnd", "MaterCmnd"};
-    QTest::newRow("insulation with aluminum") << QStringList{"MaterCmnd", "TempCmnd", "TempCmnd", "TempCmnd", "TempCmnd"};
-    QTest::newRow("installation with aluminum") << QStringList{"CondCmnd", "MaterCmnd", "CondCmnd", "MaterCmnd", "CondCmnd"};
-    QTest::newRow("everything") << QStringList{"AmbCmnd", "MaterCmnd", "NoOfWCmd", "CondCmnd", "TempCmnd", "MaterCmnd", "AmbCmnd"};
+    QTest::newRow("insulation with aluminum")
+        << QStringList{"MaterCmnd", "TempCmnd", "TempCmnd", "TempCmnd", "TempCmnd"};
+    QTest::newRow("installation with aluminum")
+        << QStringList{"CondCmnd", "MaterCmnd", "CondCmnd", "MaterCmnd", "CondCmnd"};
+    QTest::newRow("everything") << QStringList{"AmbCmnd",  "MaterCmnd", "NoOfWCmd", "CondCmnd",
+                                               "TempCmnd", "MaterCmnd", "AmbCmnd"};
 }
 
 void TestSelectors::listsKeepTheSameRowCount() {
@@ -184,14 +187,16 @@ void TestSelectors::installationRoundTripRestoresTheCount() {
     QCOMPARE(button("CondCmnd")->text(), QStringLiteral("Free Air"));
     QCOMPARE(window_->CondSel, 1);
     QCOMPARE(window_->NoOfWFactor, 1.0f);
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Table 310.15(B)(17) / Table 310.17"));
+    QCOMPARE(control<QLabel>("Label1")->text(),
+             QStringLiteral("Table 310.15(B)(17) / Table 310.17"));
     click("CondCmnd");
     QCOMPARE(button("CondCmnd")->text(), QStringLiteral("Raceway or\u00A0Cable"));
     QCOMPARE(window_->CondSel, 0);
     QVERIFY(button("NoOfWCmd")->isEnabled());
     QCOMPARE(button("NoOfWCmd")->text(), QStringLiteral("Number of conductors\r\n1-3"));
     QCOMPARE(window_->NoOfWFactor, 1.0f);
-    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Table 310.15(B)(16) / Table 310.16"));
+    QCOMPARE(control<QLabel>("Label1")->text(),
+             QStringLiteral("Table 310.15(B)(16) / Table 310.16"));
 }
 
 void TestSelectors::freeAirDisablesTheCount() {
@@ -200,7 +205,8 @@ void TestSelectors::freeAirDisablesTheCount() {
     QVERIFY(!button("NoOfWCmd")->isEnabled());
     QCOMPARE(button("NoOfWCmd")->text(), QString());
     QCOMPARE(window_->AmbFactor, 0.82f);
-    QCOMPARE(button("AmbCmnd")->text(), QStringLiteral("Ambient\r\n36-40\u00B0C\u00A0(96-104\u00B0F)"));
+    QCOMPARE(button("AmbCmnd")->text(),
+             QStringLiteral("Ambient\r\n36-40\u00B0C\u00A0(96-104\u00B0F)"));
     // A disabled button takes no click; the handler itself changes nothing in free air
     // but still recomputes.
     click("NoOfWCmd");
@@ -295,7 +301,8 @@ void TestSelectors::focusAndDrivingListAfterEachClick() {
         click(step.button);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(step.focus));
         QVERIFY(timer1() != timer2());
-        const bool tableChanged = QByteArray(step.button) != "AmbCmnd" && QByteArray(step.button) != "NoOfWCmd";
+        const bool tableChanged =
+            QByteArray(step.button) != "AmbCmnd" && QByteArray(step.button) != "NoOfWCmd";
         if (tableChanged)
             QVERIFY2(timer1(), step.button); // the size list drives after a table change
         else
@@ -331,7 +338,8 @@ void TestSelectors::selectorsKeepTheOtherChoices() {
     click("AmbCmnd");
     click("CondCmnd"); // keeps the ambient range
     QCOMPARE(window_->AmbFactor, 0.94f);
-    QCOMPARE(button("AmbCmnd")->text(), QStringLiteral("Ambient\r\n31-35\u00B0C\u00A0(87-95\u00B0F)"));
+    QCOMPARE(button("AmbCmnd")->text(),
+             QStringLiteral("Ambient\r\n31-35\u00B0C\u00A0(87-95\u00B0F)"));
     QVERIFY(ambCaption != button("AmbCmnd")->text());
 }
 

@@ -51,8 +51,10 @@ void TestWrapButton::lines_data() {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("lines");
     QTest::newRow("short caption: one line") << "CU" << QSize(29, 42) << 1;
-    QTest::newRow("two-line caption") << "Ambient\r\n36-40\u00B0C\u00A0(96-104\u00B0F)" << QSize(130, 42) << 2;
-    QTest::newRow("long caption wraps") << "Ambient Temperature   26-30\u00B0C\u00A0(78-86\u00B0F)" << QSize(130, 42) << 2;
+    QTest::newRow("two-line caption")
+        << "Ambient\r\n36-40\u00B0C\u00A0(96-104\u00B0F)" << QSize(130, 42) << 2;
+    QTest::newRow("long caption wraps")
+        << "Ambient Temperature   26-30\u00B0C\u00A0(78-86\u00B0F)" << QSize(130, 42) << 2;
     QTest::newRow("wide button: no wrap") << "Ambient Temperature" << QSize(300, 42) << 1;
     QTest::newRow("empty caption") << "" << QSize(128, 42) << 0;
 }

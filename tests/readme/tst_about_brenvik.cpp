@@ -106,13 +106,15 @@ void TestAboutBrenvik::opensOnTheMainWindowsCorner() {
 void TestAboutBrenvik::texts_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
-    QTest::newRow("disclaimer") << "Label1"
+    QTest::newRow("disclaimer")
+        << "Label1"
         << "Information provided by this software shall be used with all applicable code rules "
            "and any other regulations imposed by authority having jurisdiction.\r\nThis free "
            "software is provided \"as is\" and without any warranties as to performance or "
            "accuracy or any other warranties whether expressed or implied.\r\nThe user must "
            "assume the entire risk of using the program.";
-    QTest::newRow("NEC notes, empty second line, indented lines") << "Label2"
+    QTest::newRow("NEC notes, empty second line, indented lines")
+        << "Label2"
         << "This application conforms to 2017 to 2023 NEC. The ampacity values and applicable "
            "correction factors are identical in all editions only the referenced table numbers "
            "have changed.\r\n\r\nThe following correction tables have been incorporated in the "
@@ -120,7 +122,8 @@ void TestAboutBrenvik::texts_data() {
            "(86\u00B0F)\r\n   NEC 2017 Table 310.15(B)(2)(a) / NEC 2020/23 310.15(B)(1)\r\n- "
            "Adjustment Factors for More Than Three Current-Carrying Conductors\r\n   NEC 2017 "
            "Table 310.15(B)(3)(a) / NEC 2020/23 310.15(C)(1)";
-    QTest::newRow("small conductors, trailing blanks kept") << "Label3"
+    QTest::newRow("small conductors, trailing blanks kept")
+        << "Label3"
         << "As per 240.4 (D) Protection of Small Conductors. Unless specifically permitted in "
            "240.4(E) or (G), the overcurrent protection shall not exceed: \r\n- 15 amperes for "
            "14 AWG Copper \r\n- 15 amperes for 12 AWG Aluminum and Copper-Clad Aluminum. \r\n- "
@@ -128,8 +131,10 @@ void TestAboutBrenvik::texts_data() {
            "Aluminum. \r\n- 30 amperes for 10 AWG Copper. \r\nAfter any correction factors for "
            "ambient temperature and number of conductors have been applied. \r\n\r\nTo check "
            "for updates or other usefull tools please visit Tarnholm Inc. website:";
-    QTest::newRow("mail link") << "LabelMail" << "brenvik@tarnholm.example";
-    QTest::newRow("web link") << "LabelTarnholm" << "https://www.tarnholm.example";
+    QTest::newRow("mail link") << "LabelMail"
+                               << "brenvik@tarnholm.example";
+    QTest::newRow("web link") << "LabelTarnholm"
+                              << "https://www.tarnholm.example";
 }
 
 void TestAboutBrenvik::texts() {
@@ -165,9 +170,11 @@ void TestAboutBrenvik::looksOfTheLinks() {
         auto* link = about->findChild<QLabel*>(QString::fromLatin1(name));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(link->font().underline());
-        QCOMPARE(link->palette().color(QPalette::WindowText), link->palette().color(QPalette::Highlight));
+        QCOMPARE(link->palette().color(QPalette::WindowText),
+                 link->palette().color(QPalette::Highlight));
     }
-    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Label1"))->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Label1"))->cursor().shape(),
+             Qt::ArrowCursor);
     QVERIFY(!about->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!about->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(about->minimumSize(), about->maximumSize());
@@ -200,8 +207,8 @@ void TestAboutBrenvik::labelClickDoesNothing() {
     auto* about = new AboutBrenvik(main_.get(), [&] { ++calls; });
     about->show();
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"})
-        QTest::mouseClick(about->findChild<QLabel*>(QString::fromLatin1(name)), Qt::LeftButton,
-                          {}, QPoint(2, 2));
+        QTest::mouseClick(about->findChild<QLabel*>(QString::fromLatin1(name)), Qt::LeftButton, {},
+                          QPoint(2, 2));
     QVERIFY(about->isVisible());
     QCOMPARE(calls, 0);
     QVERIFY(opened_.isEmpty());
@@ -221,8 +228,10 @@ void TestAboutBrenvik::titleBarCloseSkipsTheCallBack() {
 void TestAboutBrenvik::linksHandTheShellTheirText_data() {
     QTest::addColumn<QString>("link");
     QTest::addColumn<QString>("opened");
-    QTest::newRow("mail: capital M, no blank") << "LabelMail" << "Mailto:brenvik@tarnholm.example";
-    QTest::newRow("web: the caption unchanged") << "LabelTarnholm" << "https://www.tarnholm.example";
+    QTest::newRow("mail: capital M, no blank") << "LabelMail"
+                                               << "Mailto:brenvik@tarnholm.example";
+    QTest::newRow("web: the caption unchanged") << "LabelTarnholm"
+                                                << "https://www.tarnholm.example";
 }
 
 void TestAboutBrenvik::linksHandTheShellTheirText() {

@@ -60,7 +60,8 @@ void TestCorrectedAmpacity::leadingNumber_data() {
 void TestCorrectedAmpacity::leadingNumber() {
     QFETCH(QByteArray, text);
     QFETCH(double, value);
-    QCOMPARE(rules::leadingNumber({text.constData(), static_cast<std::size_t>(text.size())}), value);
+    QCOMPARE(rules::leadingNumber({text.constData(), static_cast<std::size_t>(text.size())}),
+             value);
 }
 
 void TestCorrectedAmpacity::text_data() {
@@ -69,22 +70,37 @@ void TestCorrectedAmpacity::text_data() {
     QTest::addColumn<float>("count");
     QTest::addColumn<QString>("text");
     QTest::addColumn<float>("corrected");
-    QTest::newRow("no correction") << QByteArray("   25 A (15A)") << 1.0f << 1.0f << "=25 A  (I \u00D7 1)" << 25.0f;
-    QTest::newRow("ambient only") << QByteArray("   25 A (15A)") << 0.91f << 1.0f << "=22.75 A  (I \u00D7 0.91)" << 22.75f;
-    QTest::newRow("both factors") << QByteArray("   25 A (15A)") << 0.91f << 0.8f << "=18.2 A  (I \u00D7 0.91 \u00D7 0.8)" << 18.2f;
+    QTest::newRow("no correction")
+        << QByteArray("   25 A (15A)") << 1.0f << 1.0f << "=25 A  (I \u00D7 1)" << 25.0f;
+    QTest::newRow("ambient only") << QByteArray("   25 A (15A)") << 0.91f << 1.0f
+                                  << "=22.75 A  (I \u00D7 0.91)" << 22.75f;
+    QTest::newRow("both factors") << QByteArray("   25 A (15A)") << 0.91f << 0.8f
+                                  << "=18.2 A  (I \u00D7 0.91 \u00D7 0.8)" << 18.2f;
     QTest::newRow("15.925 held in single goes to 15.92")
-        << QByteArray("   25 A (15A)") << 0.91f << 0.7f << "=15.92 A  (I \u00D7 0.91 \u00D7 0.7)" << 15.92f;
-    QTest::newRow("ambient 1 is still written") << QByteArray("   25 A (15A)") << 1.0f << 0.8f << "=20 A  (I \u00D7 1 \u00D7 0.8)" << 20.0f;
-    QTest::newRow("row without blank") << QByteArray("   15A") << 1.29f << 0.35f << "=6.77 A  (I \u00D7 1.29 \u00D7 0.35)" << 6.77f;
-    QTest::newRow("115 A") << QByteArray("  115 A") << 0.82f << 0.7f << "=66.01 A  (I \u00D7 0.82 \u00D7 0.7)" << 66.01f;
-    QTest::newRow("exactly 100 takes one decimal") << QByteArray("  125 A") << 1.0f << 0.8f << "=100 A  (I \u00D7 1 \u00D7 0.8)" << 100.0f;
-    QTest::newRow("1661.75 to 1661.8") << QByteArray(" 1445 A") << 1.15f << 1.0f << "=1661.8 A  (I \u00D7 1.15)" << 1661.8f;
-    QTest::newRow("half 562.5 goes down to even") << QByteArray("   25 A") << 0.5f << 0.45f << "=5.62 A  (I \u00D7 0.5 \u00D7 0.45)" << 5.62f;
-    QTest::newRow("half 787.5 goes up to even") << QByteArray("   35 A") << 0.5f << 0.45f << "=7.88 A  (I \u00D7 0.5 \u00D7 0.45)" << 7.88f;
-    QTest::newRow("largest product 1560 x 1.15") << QByteArray(" 1560 A") << 1.15f << 1.0f << "=1794 A  (I \u00D7 1.15)" << 1794.0f;
-    QTest::newRow("smallest factors") << QByteArray("   15A") << 0.29f << 0.35f << "=1.52 A  (I \u00D7 0.29 \u00D7 0.35)" << 1.52f;
-    QTest::newRow("empty row text reads 0") << QByteArray("") << 1.0f << 1.0f << "=0 A  (I \u00D7 1)" << 0.0f;
-    QTest::newRow("empty row, both factors") << QByteArray("") << 0.91f << 0.8f << "=0 A  (I \u00D7 0.91 \u00D7 0.8)" << 0.0f;
+        << QByteArray("   25 A (15A)") << 0.91f << 0.7f << "=15.92 A  (I \u00D7 0.91 \u00D7 0.7)"
+        << 15.92f;
+    QTest::newRow("ambient 1 is still written")
+        << QByteArray("   25 A (15A)") << 1.0f << 0.8f << "=20 A  (I \u00D7 1 \u00D7 0.8)" << 20.0f;
+    QTest::newRow("row without blank") << QByteArray("   15A") << 1.29f << 0.35f
+                                       << "=6.77 A  (I \u00D7 1.29 \u00D7 0.35)" << 6.77f;
+    QTest::newRow("115 A") << QByteArray("  115 A") << 0.82f << 0.7f
+                           << "=66.01 A  (I \u00D7 0.82 \u00D7 0.7)" << 66.01f;
+    QTest::newRow("exactly 100 takes one decimal")
+        << QByteArray("  125 A") << 1.0f << 0.8f << "=100 A  (I \u00D7 1 \u00D7 0.8)" << 100.0f;
+    QTest::newRow("1661.75 to 1661.8")
+        << QByteArray(" 1445 A") << 1.15f << 1.0f << "=1661.8 A  (I \u00D7 1.15)" << 1661.8f;
+    QTest::newRow("half 562.5 goes down to even")
+        << QByteArray("   25 A") << 0.5f << 0.45f << "=5.62 A  (I \u00D7 0.5 \u00D7 0.45)" << 5.62f;
+    QTest::newRow("half 787.5 goes up to even")
+        << QByteArray("   35 A") << 0.5f << 0.45f << "=7.88 A  (I \u00D7 0.5 \u00D7 0.45)" << 7.88f;
+    QTest::newRow("largest product 1560 x 1.15")
+        << QByteArray(" 1560 A") << 1.15f << 1.0f << "=1794 A  (I \u00D7 1.15)" << 1794.0f;
+    QTest::newRow("smallest factors") << QByteArray("   15A") << 0.29f << 0.35f
+                                      << "=1.52 A  (I \u00D7 0.29 \u00D7 0.35)" << 1.52f;
+    QTest::newRow("empty row text reads 0")
+        << QByteArray("") << 1.0f << 1.0f << "=0 A  (I \u00D7 1)" << 0.0f;
+    QTest::newRow("empty row, both factors")
+        << QByteArray("") << 0.91f << 0.8f << "=0 A  (I \u00D7 0.91 \u00D7 0.8)" << 0.0f;
     QTest::newRow("fraction in the row is rounded half to even first")
         << QByteArray("24.5") << 1.0f << 1.0f << "=24 A  (I \u00D7 1)" << 24.0f;
 }
@@ -105,9 +121,12 @@ void TestCorrectedAmpacity::text() {
 void TestCorrectedAmpacity::decimalSeparator_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("text");
-    QTest::newRow("comma") << "," << "=22,75 A  (I \u00D7 0,91)";
-    QTest::newRow("point") << "." << "=22.75 A  (I \u00D7 0.91)";
-    QTest::newRow("arabic, two bytes in UTF-8") << "\u066B" << "=22\u066B75 A  (I \u00D7 0\u066B91)";
+    QTest::newRow("comma") << ","
+                           << "=22,75 A  (I \u00D7 0,91)";
+    QTest::newRow("point") << "."
+                           << "=22.75 A  (I \u00D7 0.91)";
+    QTest::newRow("arabic, two bytes in UTF-8") << "\u066B"
+                                                << "=22\u066B75 A  (I \u00D7 0\u066B91)";
 }
 
 void TestCorrectedAmpacity::decimalSeparator() {
@@ -144,8 +163,10 @@ void TestCorrectedAmpacity::numberText() {
 // The table values fit 16 bits; a larger row value is still computed exactly rather
 // than cut to the 16-bit range.
 void TestCorrectedAmpacity::valuesPastTheSixteenBitRangeStayExact() {
-    QCOMPARE(q(correctedAmpacity("40000 A", 1.0f, 0.5f).text), QStringLiteral("=20000 A  (I \u00D7 1 \u00D7 0.5)"));
-    QCOMPARE(q(correctedAmpacity("32768", 1.0f, 1.0f).text), QStringLiteral("=32768 A  (I \u00D7 1)"));
+    QCOMPARE(q(correctedAmpacity("40000 A", 1.0f, 0.5f).text),
+             QStringLiteral("=20000 A  (I \u00D7 1 \u00D7 0.5)"));
+    QCOMPARE(q(correctedAmpacity("32768", 1.0f, 1.0f).text),
+             QStringLiteral("=32768 A  (I \u00D7 1)"));
 }
 
 void TestCorrectedAmpacity::productBeyondSinglePrecisionSaysOutOfRange() {

@@ -22,6 +22,7 @@ struct NecRow {
     std::array<int, 6> t16;
     std::array<int, 6> t17;
 };
+// clang-format off
 constexpr NecRow kNec[] = {
     {"14 AWG", {15, 20, 25, 0, 0, 0}, {25, 30, 35, 0, 0, 0}},
     {"12 AWG", {20, 25, 30, 15, 20, 25}, {30, 35, 40, 25, 30, 35}},
@@ -49,9 +50,12 @@ constexpr NecRow kNec[] = {
     {"1750 MCM", {545, 650, 735, 455, 545, 615}, {1070, 1280, 1445, 875, 1050, 1185}},
     {"2000 MCM", {555, 665, 750, 470, 560, 630}, {1155, 1385, 1560, 960, 1150, 1295}},
 };
+// clang-format on
 
 // The printed column of a selection: 60, 75, 90 °C.
-int necColumn(std::int16_t tempSel) { return tempSel == kInsulation60 ? 0 : tempSel == kInsulation75 ? 1 : 2; }
+int necColumn(std::int16_t tempSel) {
+    return tempSel == kInsulation60 ? 0 : tempSel == kInsulation75 ? 1 : 2;
+}
 
 int necValue(std::int16_t cond, std::int16_t mater, std::int16_t temp, int copperRow) {
     const NecRow& row = kNec[copperRow];
@@ -185,8 +189,9 @@ void TestTables::rowText() {
     QFETCH(int, temp);
     QFETCH(int, row);
     QFETCH(QString, text);
-    const AmpacityList shown = list(static_cast<std::int16_t>(mater), static_cast<std::int16_t>(cond),
-                                    static_cast<std::int16_t>(temp));
+    const AmpacityList shown =
+        list(static_cast<std::int16_t>(mater), static_cast<std::int16_t>(cond),
+             static_cast<std::int16_t>(temp));
     QCOMPARE(q(shown.rows[row]), text);
 }
 
@@ -202,8 +207,10 @@ void TestTables::displayRuleHoldsOutsideTheSevenDepartures() {
                     mater == kCopper ? std::array<const char*, 3>{" (15A)", " (20A)", " (30A)"}
                                      : std::array<const char*, 3>{" (15A)", " (25A)", ""};
                 for (std::size_t i = 0; i < shown.rows.size(); ++i) {
-                    const QString value = QString::number(static_cast<int>(leadingNumber(shown.rows[i])));
-                    QString expected = QString(5 - value.size(), QLatin1Char(' ')) + value + QLatin1String(" A");
+                    const QString value =
+                        QString::number(static_cast<int>(leadingNumber(shown.rows[i])));
+                    QString expected =
+                        QString(5 - value.size(), QLatin1Char(' ')) + value + QLatin1String(" A");
                     if (i < 3 && !(cond == kRaceway && temp == kInsulation60))
                         expected += QLatin1String(limits[i]);
                     if (q(shown.rows[i]) != expected)
@@ -223,9 +230,11 @@ void TestTables::captions_data() {
     const QString n17 = QStringLiteral("Table 310.15(B)(17) / Table 310.17");
     for (const int mater : {0, 1})
         for (const int temp : {0, 1, 2}) {
-            const QByteArray name = QByteArray(mater ? "Al" : "Cu") + " rating " + QByteArray::number(temp);
+            const QByteArray name =
+                QByteArray(mater ? "Al" : "Cu") + " rating " + QByteArray::number(temp);
             QTest::newRow(("310.16 " + name).constData()) << mater << 0 << temp << n16 << false;
-            const QString n = mater == 1 && temp == 2 ? QStringLiteral("Table 310.15(B)(17)  Table 310.17") : n17;
+            const QString n =
+                mater == 1 && temp == 2 ? QStringLiteral("Table 310.15(B)(17)  Table 310.17") : n17;
             QTest::newRow(("310.17 " + name).constData()) << mater << 1 << temp << n << true;
         }
 }
@@ -236,8 +245,9 @@ void TestTables::captions() {
     QFETCH(int, temp);
     QFETCH(QString, number);
     QFETCH(bool, freeAirTitle);
-    const AmpacityList shown = list(static_cast<std::int16_t>(mater), static_cast<std::int16_t>(cond),
-                                    static_cast<std::int16_t>(temp));
+    const AmpacityList shown =
+        list(static_cast<std::int16_t>(mater), static_cast<std::int16_t>(cond),
+             static_cast<std::int16_t>(temp));
     QCOMPARE(q(shown.tableNumber), number);
     const QString title16 = QStringLiteral(
         "Ampacities of Insulated Conductors Rated Up to and Including 2000 Volts, Not More Than "
@@ -259,18 +269,24 @@ void TestTables::columnsRiseAndRatingsOrder() {
         for (const std::int16_t mater : {kCopper, kAluminum})
             for (int row = mater == kCopper ? 0 : 1; row < 25; ++row) {
                 const QByteArray where = "condition " + QByteArray::number(cond) + " material " +
-                                         QByteArray::number(mater) + " size row " + QByteArray::number(row);
+                                         QByteArray::number(mater) + " size row " +
+                                         QByteArray::number(row);
                 const double v60 = value(mater, cond, kInsulation60, row);
                 const double v75 = value(mater, cond, kInsulation75, row);
                 const double v90 = value(mater, cond, kInsulation90, row);
                 QVERIFY2(v60 < v75 && v75 < v90, where.constData());
                 for (const std::int16_t temp : kRatings) {
                     if (row > (mater == kCopper ? 0 : 1))
-                        QVERIFY2(value(mater, cond, temp, row - 1) < value(mater, cond, temp, row), where.constData());
+                        QVERIFY2(value(mater, cond, temp, row - 1) < value(mater, cond, temp, row),
+                                 where.constData());
                     if (mater == kAluminum)
-                        QVERIFY2(value(kAluminum, cond, temp, row) < value(kCopper, cond, temp, row), where.constData());
+                        QVERIFY2(value(kAluminum, cond, temp, row) <
+                                     value(kCopper, cond, temp, row),
+                                 where.constData());
                     if (cond == kFreeAir)
-                        QVERIFY2(value(mater, kRaceway, temp, row) < value(mater, kFreeAir, temp, row), where.constData());
+                        QVERIFY2(value(mater, kRaceway, temp, row) <
+                                     value(mater, kFreeAir, temp, row),
+                                 where.constData());
                 }
             }
 }
