@@ -125,19 +125,7 @@ bool Ampacity::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Ampacity::Form_Load() {
-    // The outer size includes the window frame once the window manager has framed the
-    // window; before the first show it is the client size.
-    constexpr int kTwips = forms::kTwipsPerPixel;
-    const QSize outer = frameGeometry().size();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const calculator::Placement place = calculator::upperRightPlacement(
-            outer.width() * kTwips, outer.height() * kTwips, area.width() * kTwips);
-        WinTop = place.top;
-        WinLeft = place.left;
-        move(area.left() + (WinLeft + kTwips / 2) / kTwips,
-             area.top() + (WinTop + kTwips / 2) / kTwips);
-    }
+    placeWindow();
     forms::setTextColour(Label2, kTitleGrey);
 
     AmbFactor = 1.0f;
@@ -154,6 +142,32 @@ void Ampacity::Form_Load() {
     ComWS->addItems(sizes);
     ComWS->setCurrentIndex(SizeRow);
     TiCom1_Click();
+}
+
+// The upper right of the primary screen, by the window's outer size. Before the first
+// show the window manager has not framed the window yet and the outer size is the client
+// size; event() places the window again once, when the frame becomes known.
+void Ampacity::placeWindow() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    const calculator::ScreenPlacement place = calculator::placeOnScreen(
+        {area.left(), area.top(), area.width(), area.height()}, outer.width(), outer.height());
+    WinTop = place.twips.top;
+    WinLeft = place.twips.left;
+    move(place.x, place.y);
+}
+
+bool Ampacity::event(QEvent* event) {
+    const bool result = QWidget::event(event);
+    if (!placedByFrame_ && (event->type() == QEvent::Show || event->type() == QEvent::Move) &&
+        frameGeometry().size() != size()) {
+        placedByFrame_ = true;
+        placeWindow();
+    }
+    return result;
 }
 
 void Ampacity::ExitCmd_Click() {

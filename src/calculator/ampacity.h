@@ -52,16 +52,19 @@ public:
     void Timer2_Timer();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void bindControls();
     void connectHandlers();
+    void placeWindow();
     void applyCorrectionVisibility();
     void focusSizeList();
 
     std::string decimalSeparator_;
     QPointer<AboutBrenvik> about_; // the read-me window while it is open
+    bool placedByFrame_ = false;   // placed again once the window frame was known
 
     QPushButton* ExitCmd = nullptr;
     QLineEdit* CorectAmpacity = nullptr;

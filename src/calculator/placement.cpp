@@ -1,5 +1,8 @@
 #include "calculator/placement.h"
 
+#include "forms/control_spec.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace calculator {
@@ -13,6 +16,22 @@ Placement upperRightPlacement(std::int32_t outerWidth, std::int32_t outerHeight,
     if (place.left < 0 || place.top < 0)
         place = {};
     return place;
+}
+
+ScreenPlacement placeOnScreen(const PixelRect& screen, int outerWidth, int outerHeight) {
+    constexpr int kTwips = forms::kTwipsPerPixel;
+    ScreenPlacement result;
+    result.twips =
+        upperRightPlacement(outerWidth * kTwips, outerHeight * kTwips, screen.width * kTwips);
+    const auto pixels = [](std::int32_t twips) {
+        return static_cast<int>(std::lround(static_cast<double>(twips) / kTwips));
+    };
+    result.x = screen.left + pixels(result.twips.left);
+    int top = pixels(result.twips.top);
+    if (top + outerHeight > screen.height)
+        top = std::max(0, screen.height - outerHeight);
+    result.y = screen.top + top;
+    return result;
 }
 
 } // namespace calculator

@@ -17,4 +17,26 @@ struct Placement {
 Placement upperRightPlacement(std::int32_t outerWidth, std::int32_t outerHeight,
                               std::int32_t screenWidth);
 
+/// A rectangle in logical pixels: a screen's geometry.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+/// The main window's place on a screen, in twips relative to the screen and as the
+/// window's top-left corner in the desktop's logical pixels.
+struct ScreenPlacement {
+    Placement twips;
+    int x = 0;
+    int y = 0;
+};
+
+/// upperRightPlacement() for a window of the given outer size (logical pixels) on
+/// `screen`, which may lie anywhere on the desktop, negative coordinates included.
+/// Where the screen is too short for the gap above the window, the window moves up
+/// until its bottom edge is on the screen again (never above the screen's top).
+ScreenPlacement placeOnScreen(const PixelRect& screen, int outerWidth, int outerHeight);
+
 } // namespace calculator

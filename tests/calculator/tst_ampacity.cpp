@@ -32,6 +32,7 @@ private slots:
     void correctedAmpacityFollowsTheRowAndFactors();
     void idleTickLeavesTheBoxTextAlone();
     void exitClosesTheWindow();
+    void commaDecimalLocale();
 
 private:
     template <typename T> T* control(const char* name) {
@@ -242,6 +243,27 @@ void TestAmpacity::exitClosesTheWindow() {
     showAndTick();
     QTest::mouseClick(control<QPushButton>("ExitCmd"), Qt::LeftButton);
     QVERIFY(!window_->isVisible());
+}
+
+// Under German settings the box writes decimal commas; the rows and their read-back
+// stay as they are.
+void TestAmpacity::commaDecimalLocale() {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    window_ = std::make_unique<Ampacity>();
+    QLocale::setDefault(previous);
+    showAndTick();
+    window_->TempCmnd_Click();
+    window_->TempCmnd_Click(); // 90 °C
+    window_->Timer1_Timer();
+    QCOMPARE(amps()->itemText(0), QStringLiteral("   25 A (15A)"));
+    window_->AmbCmnd_Click();
+    window_->AmbCmnd_Click();
+    QCOMPARE(box()->text(), QStringLiteral("=22,75 A  (I \u00D7 0,91)"));
+    QCOMPARE(window_->TableAmps, 25.0f);
+    QCOMPARE(window_->CorrectedAmps, 22.75f);
+    window_->NoOfWCmd_Click();
+    QCOMPARE(box()->text(), QStringLiteral("=18,2 A  (I \u00D7 0,91 \u00D7 0,8)"));
 }
 
 QTEST_MAIN(TestAmpacity)
