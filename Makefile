@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test screenshots clean
+.PHONY: all deps robustness-deps configure build run test screenshots fuzz sanitize memcheck robustness clean
 
 all: build
 
@@ -29,5 +29,21 @@ test: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/brenvik-screenshots docs
 
+# Robustness runs (CI runs them all after `make test`): libFuzzer targets for
+# FUZZ_SECONDS each, the test suite under ASan and UBSan, a session under valgrind.
+robustness-deps:
+	@scripts/install-deps.sh robustness
+
+fuzz: robustness-deps
+	scripts/fuzz.sh
+
+sanitize: robustness-deps
+	scripts/sanitize.sh
+
+memcheck: build robustness-deps
+	BUILD_DIR=$(BUILD_DIR) scripts/memcheck.sh
+
+robustness: fuzz memcheck sanitize
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz

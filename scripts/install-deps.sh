@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Brenvik need.
+# Installs the Debian packages that building, testing and running Brenvik need; with
+# the argument "robustness", also those of the fuzzing, sanitizer and valgrind runs.
 # Idempotent: packages already present are left alone, and the package lists are
 # refreshed only when something is missing.
 set -euo pipefail
@@ -11,6 +12,9 @@ packages=(
   xvfb xauth
   fonts-liberation fonts-wine
 )
+if [[ "${1:-}" == robustness ]]; then
+  packages+=(clang libclang-rt-14-dev valgrind)
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in its own
+# folder and runs the whole test suite there; any report fails its test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-sanitize
+cmake -S . -B "$build" -G Ninja -DBRENVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$build"
+cd "$build"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure
