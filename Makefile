@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps robustness-deps configure build run test screenshots fuzz sanitize memcheck robustness clean
+.PHONY: all deps robustness-deps configure build run test package screenshots fuzz sanitize memcheck robustness clean
 
 all: build
 
@@ -24,6 +24,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# A Debian package of the program, in $(BUILD_DIR)/.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # Pictures of the real windows for the README, rendered headless.
 screenshots: build

@@ -6,10 +6,11 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ ninja-build make
+  cmake g++ ninja-build make dpkg-dev file
   binutils-mingw-w64-x86-64
   qt6-base-dev libxkbcommon-dev
   xvfb xauth
+  desktop-file-utils appstream
   fonts-liberation fonts-wine
 )
 if [[ "${1:-}" == robustness ]]; then

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree, unpacks it into a scratch folder and
+# checks what a user's machine would get: the program, its desktop entry, AppStream
+# metainfo and icons, the dependencies, and that both metadata files validate.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/out/*.deb)
+dpkg-deb -x "$deb" "$work/root"
+
+failed=0
+check() { if ! "$@"; then echo "failed: $*"; failed=1; fi; }
+id=example.tarnholm.brenvik
+check test -x "$work/root/usr/bin/brenvik"
+check test -f "$work/root/usr/share/applications/$id.desktop"
+check test -f "$work/root/usr/share/metainfo/$id.metainfo.xml"
+check test -f "$work/root/usr/share/icons/hicolor/scalable/apps/$id.svg"
+for size in 16 32 48 64 128 256; do
+  check test -f "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
+files=$(cd "$work/root" && find . -type f | wc -l)
+check test "$files" -eq 10 # nothing else: no tests, no tools
+check grep -q 'ELF 64-bit' <(file "$work/root/usr/bin/brenvik")
+
+[[ "$(dpkg-deb -f "$deb" Package)" == brenvik ]] || { echo "wrong package name"; failed=1; }
+[[ "$(dpkg-deb -f "$deb" Version)" == 25.1.7 ]] || { echo "wrong version"; failed=1; }
+depends=$(dpkg-deb -f "$deb" Depends)
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libstdc++6; do
+  [[ "$depends" == *"$dependency"* ]] || { echo "Depends lacks $dependency: $depends"; failed=1; }
+done
+
+check desktop-file-validate "$work/root/usr/share/applications/$id.desktop"
+check appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$id.metainfo.xml"
+grep -q '<release version="25.1.7"' "$work/root/usr/share/metainfo/$id.metainfo.xml" \
+  || { echo "metainfo lacks release 25.1.7"; failed=1; }
+
+[[ $failed -eq 0 ]] && echo "package $(basename "$deb"): $files files, Depends: $depends"
+exit $failed
