@@ -53,12 +53,13 @@ struct ControlSpec {
     int tabIndex = -1; // keyboard order among the controls that take the focus
     bool visible = true;
     bool enabled = true;
-    int interval = 0;                // timers only
-    const char* container = nullptr; // name of the frame that holds it; none: the window
-    Align align = Align::Left;       // labels only
-    bool wordWrap = false;           // labels only
-    bool growToFit = false;          // labels only: the height grows to fit the text
-    bool link = false;               // labels only: highlight colour and pointing hand
+    int interval = 0;                     // timers only
+    const char* container = nullptr;      // name of the frame that holds it; none: the window
+    Align align = Align::Left;            // labels only
+    bool wordWrap = false;                // labels only
+    bool growToFit = false;               // labels only: the height grows to fit the text
+    bool link = false;                    // labels only: highlight colour and pointing hand
+    const char* accessibleName = nullptr; // for screen readers where the caption does not say
 };
 
 } // namespace forms

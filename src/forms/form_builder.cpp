@@ -1,5 +1,6 @@
 #include "forms/form_builder.h"
 
+#include "forms/link_label.h"
 #include "forms/wrap_button.h"
 
 #include <QComboBox>
@@ -46,18 +47,12 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
         return edit;
     }
     case Kind::Label: {
-        auto* label = new QLabel(parent);
+        auto* label = control.link ? new LinkLabel(parent) : new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setText(caption);
         label->setAlignment(labelAlignment(control.align));
         label->setWordWrap(control.wordWrap);
         label->setProperty(kGrowToFit, control.growToFit);
-        if (control.link) {
-            label->setCursor(Qt::PointingHandCursor);
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
-            label->setPalette(palette);
-        }
         return label;
     }
     case Kind::Frame:
@@ -104,6 +99,7 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 }
 
 void buildForm(QWidget* form, std::span<const ControlSpec> controls) {
+    installAccessibility();
     // Containers first, so that the controls inside them find their parent.
     std::vector<const ControlSpec*> order;
     for (const ControlSpec& control : controls)
@@ -138,6 +134,17 @@ void buildForm(QWidget* form, std::span<const ControlSpec> controls) {
         }
         if (auto* label = qobject_cast<QLabel*>(widget))
             setLabelCaption(label, label->text());
+        if (control->accessibleName) {
+            const QString name = QString::fromUtf8(control->accessibleName);
+            widget->setAccessibleName(name);
+            // Screen readers on Linux name a list by the label whose buddy it is.
+            if (control->kind == Kind::DropDownList) {
+                auto* label = new QLabel(name, widget->parentWidget());
+                label->setObjectName(widget->objectName() + QLatin1String("Name"));
+                label->setBuddy(widget);
+                label->hide();
+            }
+        }
         widget->setEnabled(control->enabled);
         if (!control->visible)
             widget->hide();

@@ -1,5 +1,6 @@
 #include "forms/wrap_button.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -21,6 +22,19 @@ void WrapButton::paintEvent(QPaintEvent*) {
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     style()->drawItemText(&painter, area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                           option.palette, isEnabled(), shown, QPalette::ButtonText);
+}
+
+} // namespace forms
+
+namespace forms {
+
+void WrapButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace forms

@@ -2,10 +2,12 @@
 
 #include "forms/form_builder.h"
 #include "forms/icon.h"
+#include "forms/link_label.h"
 #include "platform/desktop_shell.h"
 #include "platform/version.h"
 #include "readme/about_layout.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -99,9 +101,11 @@ AboutBrenvik::AboutBrenvik(const QWidget* mainWindow, std::function<void()> afte
     bind(Label6, "Label6");
     bind(LabelMail, "LabelMail");
     bind(LabelTarnholm, "LabelTarnholm");
-    LabelMail->installEventFilter(this);
-    LabelTarnholm->installEventFilter(this);
     connect(Command3, &QPushButton::clicked, this, &AboutBrenvik::Command3_Click);
+    connect(static_cast<forms::LinkLabel*>(LabelMail), &forms::LinkLabel::activated, this,
+            &AboutBrenvik::LabelMail_Click);
+    connect(static_cast<forms::LinkLabel*>(LabelTarnholm), &forms::LinkLabel::activated, this,
+            &AboutBrenvik::LabelTarnholm_Click);
 
     Form_Load();
     Command3->setFocus(); // the only control that takes the focus
@@ -118,6 +122,9 @@ void AboutBrenvik::Form_Load() {
     forms::setLabelCaption(Label4, kOrderingTerms);
     const platform::ProgramVersion version = platform::kProgramVersion;
     forms::setLabelCaption(Label5, copyrightNotice(version.major));
+    LabelMail->setAccessibleName(QStringLiteral("Send an e-mail to %1").arg(LabelMail->text()));
+    LabelTarnholm->setAccessibleName(
+        QStringLiteral("Visit the web site %1").arg(LabelTarnholm->text()));
     forms::setLabelCaption(Label6, QStringLiteral("Version: %1.%2.%3")
                                        .arg(version.major)
                                        .arg(version.minor)
@@ -142,18 +149,12 @@ void AboutBrenvik::LabelTarnholm_Click() {
     platform::shellOpen(LabelTarnholm->text());
 }
 
-bool AboutBrenvik::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        auto* label = static_cast<QWidget*>(watched);
-        if (label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-            if (watched == LabelMail)
-                LabelMail_Click();
-            else if (watched == LabelTarnholm)
-                LabelTarnholm_Click();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+// Escape dismisses the window as "OK" does.
+void AboutBrenvik::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        Command3_Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 // A click on the background is a press and a release on the window itself.
