@@ -31,7 +31,8 @@ package: build
 
 # Pictures of the real windows for the README, rendered headless.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/brenvik-screenshots docs
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/brenvik-screenshots docs
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/brenvik-screenshots docs @2x
 
 # Robustness runs (CI runs them all after `make test`): libFuzzer targets for
 # FUZZ_SECONDS each, the test suite under ASan and UBSan, a session under valgrind.

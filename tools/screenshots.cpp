@@ -1,6 +1,7 @@
 // Renders the main window in a few states into PNG files, with the real window code and
 // QWidget::grab(), so that the README shows what the program looks like.
-// Usage: brenvik-screenshots OUTPUT_DIR   (run with QT_QPA_PLATFORM=offscreen)
+// Usage: brenvik-screenshots OUTPUT_DIR [SUFFIX]   (run with QT_QPA_PLATFORM=offscreen;
+// with QT_SCALE_FACTOR=2 and SUFFIX @2x for the high-DPI pictures)
 
 #include "calculator/ampacity.h"
 #include "forms/fonts.h"
@@ -30,14 +31,17 @@ void pickSize(QWidget& window, int row) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fputs("usage: brenvik-screenshots OUTPUT_DIR\n", stderr);
+        std::fputs("usage: brenvik-screenshots OUTPUT_DIR [SUFFIX]\n", stderr);
         return 2;
     }
     forms::loadFonts();
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     bool ok = true;
     const auto save = [&](QWidget& window, const char* name) {
-        const QString path = out.filePath(QString::fromLatin1(name));
+        QString file = QString::fromLatin1(name);
+        file.insert(file.lastIndexOf(QLatin1Char('.')), suffix);
+        const QString path = out.filePath(file);
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ok = false;

@@ -314,8 +314,10 @@ void Ampacity::TiCom2_Click() {
     // Rewriting an unchanged text would repaint the box twenty times a second and undo
     // the user's selection in it.
     const QString text = QString::fromStdString(result.text);
-    if (CorectAmpacity->text() != text)
+    if (CorectAmpacity->text() != text) {
         CorectAmpacity->setText(text);
+        CorectAmpacity->setCursorPosition(0); // where it is too narrow, show the result first
+    }
 }
 
 void Ampacity::ComWS_GotFocus() {

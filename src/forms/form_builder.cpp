@@ -1,10 +1,12 @@
 #include "forms/form_builder.h"
 
 #include "forms/link_label.h"
+#include "forms/list_combo.h"
 #include "forms/wrap_button.h"
 
 #include <QComboBox>
 #include <QFont>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,11 +41,13 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     switch (control.kind) {
     case Kind::CommandButton:
         return new WrapButton(caption, parent);
-    case Kind::DropDownList:
-        return new QComboBox(parent);
+    case Kind::DropDownList: return new ListCombo(parent);
     case Kind::SimpleCombo: {
         auto* edit = new QLineEdit(caption, parent);
         edit->setCursor(Qt::ForbiddenCursor);
+        // One pixel more on each side than QLineEdit's own margins leave: the longest
+        // results fill the one-line field exactly.
+        edit->setTextMargins(-1, 0, -1, 0);
         return edit;
     }
     case Kind::Label: {
@@ -75,6 +79,12 @@ QRect toPixels(const TwipRect& rect) {
 QFont toFont(const FontSpec& face) {
     QFont font(QString::fromUtf8(face.family));
     font.setPointSizeF(face.points);
+    // An outline substitute for MS Sans Serif (used where the bitmap face is missing or
+    // cannot be scaled) sets about 4 % wider than the face it stands for; narrowed so
+    // much, it takes the room the windows' layout gives the captions.
+    if (font.family() == QLatin1String("MS Sans Serif") &&
+        QFontInfo(font).family() != QLatin1String("MS Sans Serif"))
+        font.setStretch(96);
     font.setBold(face.bold);
     font.setUnderline(face.underline);
     return font;

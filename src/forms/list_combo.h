@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace forms {
+
+/// A pick-only list. Its rows keep their exact texts (leading blanks right-align the
+/// numbers in the open list); the closed field drops a row's leading blanks where the
+/// whole text would not fit, so that nothing of the value itself is cut off.
+class ListCombo : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+
+    /// What the closed field shows for the current row.
+    QString displayedText() const;
+    /// The width the closed field has for its text.
+    int textRoom() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace forms
