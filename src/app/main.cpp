@@ -1,5 +1,7 @@
 #include "calculator/ampacity.h"
 #include "forms/fonts.h"
+#include "forms/icon.h"
+#include "platform/version.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -16,6 +18,15 @@ int main(int argc, char* argv[]) {
     }
 #endif
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brenvik"));
+    QApplication::setOrganizationName(QStringLiteral("Tarnholm Inc."));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(platform::kProgramVersion.major)
+                                            .arg(platform::kProgramVersion.minor)
+                                            .arg(platform::kProgramVersion.revision));
+    // Ties the windows to the installed desktop entry (its name and icon in the shell).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnholm.brenvik"));
+    QApplication::setWindowIcon(forms::programIcon());
     forms::loadFonts();
     Ampacity window;
     window.show();
