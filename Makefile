@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps robustness-deps configure build run test package screenshots fuzz sanitize memcheck robustness clean
+.PHONY: all deps robustness-deps bench-deps bench configure build run test package screenshots fuzz sanitize memcheck robustness clean
 
 all: build
 
@@ -33,6 +33,13 @@ package: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/brenvik-screenshots docs
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/brenvik-screenshots docs @2x
+
+# Measurements (not tests): see docs/BENCHMARKS.md.
+bench-deps:
+	@scripts/install-deps.sh bench
+
+bench: deps bench-deps
+	bench/run.sh
 
 # Robustness runs (CI runs them all after `make test`): libFuzzer targets for
 # FUZZ_SECONDS each, the test suite under ASan and UBSan, a session under valgrind.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running Brenvik need; with
-# the argument "robustness", also those of the fuzzing, sanitizer and valgrind runs.
+# the argument "robustness", also those of the fuzzing, sanitizer and valgrind runs;
+# with "bench", those of the benchmarks.
 # Idempotent: packages already present are left alone, and the package lists are
 # refreshed only when something is missing.
 set -euo pipefail
@@ -13,9 +14,10 @@ packages=(
   desktop-file-utils appstream
   fonts-liberation fonts-wine
 )
-if [[ "${1:-}" == robustness ]]; then
-  packages+=(clang libclang-rt-14-dev valgrind)
-fi
+case "${1:-}" in
+  robustness) packages+=(clang libclang-rt-14-dev valgrind) ;;
+  bench) packages+=(libbenchmark-dev python3) ;;
+esac
 
 missing=()
 for pkg in "${packages[@]}"; do

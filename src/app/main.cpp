@@ -1,6 +1,5 @@
 #include "calculator/ampacity.h"
 #include "forms/fonts.h"
-#include "forms/icon.h"
 #include "platform/version.h"
 
 #include <QApplication>
@@ -26,7 +25,6 @@ int main(int argc, char* argv[]) {
                                             .arg(platform::kProgramVersion.revision));
     // Ties the windows to the installed desktop entry (its name and icon in the shell).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnholm.brenvik"));
-    QApplication::setWindowIcon(forms::programIcon());
     forms::loadFonts();
     Ampacity window;
     window.show();

@@ -4,7 +4,9 @@ namespace forms {
 
 QIcon programIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    // The sizes a window's title bar and task switcher draw; launchers take the larger
+    // ones from the installed icon theme. Each size here is decoded when added.
+    for (const int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/brenvik-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -76,7 +76,7 @@ AboutBrenvik::AboutBrenvik(const QWidget* mainWindow, std::function<void()> afte
     setObjectName(QStringLiteral("AboutBrenvik"));
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads: the next opening loads afresh
     setWindowTitle(QStringLiteral("About Brenvik"));
-    setWindowIcon(forms::programIcon());
+    setWindowIcon(mainWindow ? mainWindow->windowIcon() : forms::programIcon());
     const QRect area = forms::toPixels(readme::kAboutClientArea);
     setFixedSize(area.size());
     move(area.topLeft());

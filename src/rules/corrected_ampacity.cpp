@@ -3,8 +3,7 @@
 #include "rules/readback.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 namespace rules {
 
@@ -13,41 +12,65 @@ constexpr std::string_view kTimes = " \u00D7 ";
 constexpr std::string_view kFormula = " A  (I \u00D7 ";
 } // namespace
 
-std::string numberText(float value, std::string_view decimalSeparator) {
-    if (!std::isfinite(value))
-        return std::string(kOutOfRangeText);
-    if (value == 0.0f)
-        return "0";
+namespace {
 
+// Appends rule N's text of `value` to `out`.
+void appendNumber(std::string& out, float value, std::string_view decimalSeparator) {
+    if (!std::isfinite(value)) {
+        out += kOutOfRangeText;
+        return;
+    }
+    if (value == 0.0f) {
+        out += '0';
+        return;
+    }
     // Seven significant digits as d.dddddde±x, then written out without the exponent.
     char scientific[32];
-    std::snprintf(scientific, sizeof scientific, "%.6e", std::fabs(static_cast<double>(value)));
-    std::string digits;
+    const auto written =
+        std::to_chars(scientific, scientific + sizeof scientific,
+                      std::fabs(static_cast<double>(value)), std::chars_format::scientific, 6);
+    char digits[8];
+    std::size_t count = 0;
     const char* p = scientific;
     for (; *p != 'e'; ++p)
         if (*p != '.')
-            digits += *p;
-    const int exponent = std::atoi(p + 1);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+            digits[count++] = *p;
+    ++p; // past 'e'
+    const bool negativeExponent = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    int exponent = 0;
+    std::from_chars(p, written.ptr, exponent);
+    if (negativeExponent)
+        exponent = -exponent;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
 
-    std::string text = value < 0 ? "-" : "";
+    if (value < 0)
+        out += '-';
     if (exponent < 0) {
-        text += '0';
-        text += decimalSeparator;
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-        return text;
+        out += '0';
+        out += decimalSeparator;
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out.append(digits, count);
+        return;
     }
     const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= wholeDigits) {
-        text += digits;
-        text.append(wholeDigits - digits.size(), '0');
-        return text;
+    if (count <= wholeDigits) {
+        out.append(digits, count);
+        out.append(wholeDigits - count, '0');
+        return;
     }
-    text.append(digits, 0, wholeDigits);
-    text += decimalSeparator;
-    text.append(digits, wholeDigits);
+    out.append(digits, wholeDigits);
+    out += decimalSeparator;
+    out.append(digits + wholeDigits, count - wholeDigits);
+}
+
+} // namespace
+
+std::string numberText(float value, std::string_view decimalSeparator) {
+    std::string text;
+    appendNumber(text, value, decimalSeparator);
     return text;
 }
 
@@ -55,34 +78,39 @@ bool correctionApplies(float ambFactor, float noOfWFactor) {
     return static_cast<float>(static_cast<double>(ambFactor) * noOfWFactor) != 1.0f;
 }
 
-CorrectedAmpacity correctedAmpacity(std::string_view rowText, float ambFactor, float noOfWFactor,
-                                    std::string_view decimalSeparator) {
-    CorrectedAmpacity result;
-    result.tableAmps = static_cast<float>(leadingNumber(rowText));
-
+float correctedAmps(float tableAmps, float ambFactor, float noOfWFactor) {
     // The table value as a whole number, an exact half going to the even neighbour. It is
     // kept in double precision rather than 16 bits, so a value past 32767 stays exact.
-    const double whole = std::nearbyint(static_cast<double>(result.tableAmps));
+    const double whole = std::nearbyint(static_cast<double>(tableAmps));
     const float product = static_cast<float>(whole * ambFactor * noOfWFactor);
 
     // Two decimals below 100 A, one from 100 A on; halves go to the even neighbour.
     const double scale = product < 100.0f ? 100.0 : 10.0;
     const float scaled = static_cast<float>(product * scale);
-    result.correctedAmps = static_cast<float>(std::nearbyint(static_cast<double>(scaled)) / scale);
+    return static_cast<float>(std::nearbyint(static_cast<double>(scaled)) / scale);
+}
 
+CorrectedAmpacity correctedAmpacity(std::string_view rowText, float ambFactor, float noOfWFactor,
+                                    std::string_view decimalSeparator) {
+    CorrectedAmpacity result;
+    result.tableAmps = static_cast<float>(leadingNumber(rowText));
+
+    result.correctedAmps = correctedAmps(result.tableAmps, ambFactor, noOfWFactor);
     if (!std::isfinite(result.correctedAmps)) {
         result.text = kOutOfRangeText;
         return result;
     }
-    result.text = "=";
-    result.text += numberText(result.correctedAmps, decimalSeparator);
-    result.text += kFormula;
-    result.text += numberText(ambFactor, decimalSeparator);
+    std::string& text = result.text;
+    text.reserve(48);
+    text += '=';
+    appendNumber(text, result.correctedAmps, decimalSeparator);
+    text += kFormula;
+    appendNumber(text, ambFactor, decimalSeparator);
     if (noOfWFactor != 1.0f) {
-        result.text += kTimes;
-        result.text += numberText(noOfWFactor, decimalSeparator);
+        text += kTimes;
+        appendNumber(text, noOfWFactor, decimalSeparator);
     }
-    result.text += ')';
+    text += ')';
     return result;
 }
 

@@ -24,6 +24,11 @@ struct CorrectedAmpacity {
 CorrectedAmpacity correctedAmpacity(std::string_view rowText, float ambFactor, float noOfWFactor,
                                     std::string_view decimalSeparator = ".");
 
+/// The arithmetic alone: `tableAmps` as a whole number (half to even) times both factors
+/// in double precision, held in single precision, then rounded half to even to two
+/// decimals below 100 A and to one from 100 A on. Non-finite where the product is.
+float correctedAmps(float tableAmps, float ambFactor, float noOfWFactor);
+
 /// A single-precision value in plain decimal: at most 7 significant digits, no trailing
 /// zeros, "0" before the separator below 1, a '-' only for negative values, no exponent.
 /// A non-finite value gives kOutOfRangeText.
