@@ -32,8 +32,8 @@ BENCHMARK(correctedAmpacityText)->DenseRange(0, 3);
 void correctedAmpsOnly(benchmark::State& state) {
     const Case& c = kCases[state.range(0)];
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            rules::correctedAmps(static_cast<float>(rules::leadingNumber(c.row)), c.ambient, c.count));
+        benchmark::DoNotOptimize(rules::correctedAmps(
+            static_cast<float>(rules::leadingNumber(c.row)), c.ambient, c.count));
 }
 BENCHMARK(correctedAmpsOnly)->DenseRange(0, 3);
 

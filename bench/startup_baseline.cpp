@@ -2,39 +2,9 @@
 // size with a 50 ms timer, exiting once it has been painted and the timer has ticked.
 // With --stay it stays open: the floor for the idle cost.
 
-#include <QApplication>
-#include <QEvent>
-#include <QTimer>
-#include <QWidget>
+#include "first_paint_and_tick.h"
 
-namespace {
-
-class FirstPaintAndTick : public QObject {
-public:
-    FirstPaintAndTick(QWidget* window, QTimer* timer) {
-        if (!window)
-            return; // stays open
-        window->installEventFilter(this);
-        connect(timer, &QTimer::timeout, this, [this] { ticked_ = true; maybeQuit(); });
-    }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted_ = true;
-            maybeQuit();
-        }
-        return false;
-    }
-
-private:
-    void maybeQuit() {
-        if (painted_ && ticked_)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    }
-    bool painted_ = false;
-    bool ticked_ = false;
-};
-
-} // namespace
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -42,8 +12,9 @@ int main(int argc, char* argv[]) {
     window.setFixedSize(485, 174);
     QTimer timer;
     timer.start(50);
-    const bool stay = argc > 1 && qstrcmp(argv[1], "--stay") == 0;
-    FirstPaintAndTick exit(stay ? nullptr : &window, &timer);
+    std::unique_ptr<FirstPaintAndTick> exit;
+    if (argc < 2 || qstrcmp(argv[1], "--stay") != 0)
+        exit = std::make_unique<FirstPaintAndTick>(&window, &timer);
     window.show();
     return app.exec();
 }

@@ -41,7 +41,8 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     switch (control.kind) {
     case Kind::CommandButton:
         return new WrapButton(caption, parent);
-    case Kind::DropDownList: return new ListCombo(parent);
+    case Kind::DropDownList:
+        return new ListCombo(parent);
     case Kind::SimpleCombo: {
         auto* edit = new QLineEdit(caption, parent);
         edit->setCursor(Qt::ForbiddenCursor);

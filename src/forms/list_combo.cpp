@@ -9,7 +9,10 @@ int ListCombo::textRoom() const {
     QStyleOptionComboBox option;
     initStyleOption(&option);
     // The style draws the label one pixel in from each side of the edit field.
-    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width() - 2;
+    return style()
+               ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
+               .width() -
+           2;
 }
 
 QString ListCombo::displayedText() const {

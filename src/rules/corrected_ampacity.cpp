@@ -2,8 +2,8 @@
 
 #include "rules/readback.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace rules {
 

@@ -14,6 +14,7 @@
 #include "rules/corrected_ampacity.h"
 #include "rules/cycles.h"
 #include "rules/tables.h"
+#include "text.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -27,10 +28,6 @@
 #include <memory>
 
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QStringList kTabChain = {"MaterCmnd", "CondCmnd", "TempCmnd", "ComWS",   "ComAM",
                                "AmbCmnd",   "NoOfWCmd", "AboutCmd", "ExitCmd", "CorectAmpacity"};

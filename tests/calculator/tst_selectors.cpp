@@ -27,8 +27,6 @@ private slots:
 
     void materialRoundTrip_data();
     void materialRoundTrip();
-    void listsKeepTheSameRowCount_data();
-    void listsKeepTheSameRowCount();
     void insulationSteps60To75To90();
     void installationRoundTripRestoresTheCount();
     void freeAirDisablesTheCount();
@@ -126,34 +124,6 @@ void TestSelectors::materialRoundTrip() {
     for (QWidget* widget : {static_cast<QWidget*>(sizes()), static_cast<QWidget*>(amps()),
                             static_cast<QWidget*>(box())})
         QCOMPARE(colour(widget), kRed);
-}
-
-void TestSelectors::listsKeepTheSameRowCount_data() {
-    QTest::addColumn<QStringList>("clicks");
-    QTest::newRow("material") << QStringList{"MaterCmnd", "MaterCmnd", "MaterCmnd"};
-    QTest::newRow("insulation with aluminum")
-        << QStringList{"MaterCmnd", "TempCmnd", "TempCmnd", "TempCmnd", "TempCmnd"};
-    QTest::newRow("installation with aluminum")
-        << QStringList{"CondCmnd", "MaterCmnd", "CondCmnd", "MaterCmnd", "CondCmnd"};
-    QTest::newRow("everything") << QStringList{"AmbCmnd",  "MaterCmnd", "NoOfWCmd", "CondCmnd",
-                                               "TempCmnd", "MaterCmnd", "AmbCmnd"};
-}
-
-void TestSelectors::listsKeepTheSameRowCount() {
-    QFETCH(QStringList, clicks);
-    for (const QString& name : clicks) {
-        click(name.toLatin1().constData());
-        tick();
-        const int rows = window_->MaterSel == 0 ? 25 : 24;
-        QCOMPARE(sizes()->count(), rows);
-        QCOMPARE(amps()->count(), rows);
-        QCOMPARE(amps()->currentIndex(), sizes()->currentIndex());
-        const QColor expected = window_->MaterSel == 0 ? kRed : kBlue;
-        QCOMPARE(colour(sizes()), expected);
-        QCOMPARE(colour(amps()), expected);
-        QCOMPARE(colour(box()), expected);
-        QVERIFY(timer1() != timer2());
-    }
 }
 
 void TestSelectors::insulationSteps60To75To90() {

@@ -7,6 +7,7 @@
 #include "rules/corrected_ampacity.h"
 #include "rules/cycles.h"
 #include "rules/tables.h"
+#include "text.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,21 +21,22 @@
 
 namespace {
 
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The room a button has for its caption, and whether the wrapped caption fits it.
 bool captionFits(QPushButton* button, QString* why) {
     QStyleOptionButton option;
     option.initFrom(button);
-    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QRect room =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     QString caption = button->text();
     caption.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QRect need = button->fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    const QRect need =
+        button->fontMetrics().boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, caption);
     *why = QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
                .arg(button->objectName(), button->text())
-               .arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height());
+               .arg(need.width())
+               .arg(need.height())
+               .arg(room.width())
+               .arg(room.height());
     return room.contains(need);
 }
 
@@ -44,8 +46,10 @@ void checkRows(forms::ListCombo* list) {
         list->setCurrentIndex(row);
         const QString shown = list->displayedText();
         QVERIFY2(list->fontMetrics().horizontalAdvance(shown) <= list->textRoom(),
-                 qPrintable(QStringLiteral("\"%1\" needs %2 px of %3").arg(shown)
-                                .arg(list->fontMetrics().horizontalAdvance(shown)).arg(list->textRoom())));
+                 qPrintable(QStringLiteral("\"%1\" needs %2 px of %3")
+                                .arg(shown)
+                                .arg(list->fontMetrics().horizontalAdvance(shown))
+                                .arg(list->textRoom())));
         QVERIFY(list->currentText().endsWith(shown)); // only leading blanks dropped
     }
 }
@@ -66,7 +70,8 @@ private:
         return window_->findChild<T*>(QString::fromLatin1(name));
     }
     void checkButtons() {
-        for (const char* name : {"MaterCmnd", "CondCmnd", "TempCmnd", "AmbCmnd", "NoOfWCmd", "AboutCmd", "ExitCmd"}) {
+        for (const char* name :
+             {"MaterCmnd", "CondCmnd", "TempCmnd", "AmbCmnd", "NoOfWCmd", "AboutCmd", "ExitCmd"}) {
             QString why;
             QVERIFY2(captionFits(control<QPushButton>(name), &why), qPrintable(why));
         }
@@ -89,11 +94,14 @@ void TestTextFits::labelsAndFrames() {
     QVERIFY(number->fontMetrics().ascent() <= number->height());
     auto* title = control<QLabel>("Label2");
     for (const bool freeAir : {false, true}) {
-        const auto list = rules::ampacityList(rules::kCopper, freeAir ? rules::kFreeAir : rules::kRaceway,
-                                              rules::kInsulation60);
-        const QRect need = title->fontMetrics().boundingRect(title->rect(), Qt::TextWordWrap, q(list->title));
+        const auto list = rules::ampacityList(
+            rules::kCopper, freeAir ? rules::kFreeAir : rules::kRaceway, rules::kInsulation60);
+        const QRect need =
+            title->fontMetrics().boundingRect(title->rect(), Qt::TextWordWrap, q(list->title));
         QVERIFY2(need.height() <= title->height(),
-                 qPrintable(QStringLiteral("title needs %1 px, has %2").arg(need.height()).arg(title->height())));
+                 qPrintable(QStringLiteral("title needs %1 px, has %2")
+                                .arg(need.height())
+                                .arg(title->height())));
     }
     for (const char* name : {"Frame1", "Frame2"}) {
         auto* frame = control<QGroupBox>(name);
@@ -161,8 +169,10 @@ void TestTextFits::everyResult() {
                         for (const rules::CycleEntry& count : rules::conductorCountCycle()) {
                             if (cond == rules::kFreeAir && count.next != 1.0f)
                                 continue; // no count in free air
-                            const QString text = q(rules::correctedAmpacity(row, ambient.next, count.next).text);
-                            if (box->fontMetrics().horizontalAdvance(text) > box->fontMetrics().horizontalAdvance(widest))
+                            const QString text =
+                                q(rules::correctedAmpacity(row, ambient.next, count.next).text);
+                            if (box->fontMetrics().horizontalAdvance(text) >
+                                box->fontMetrics().horizontalAdvance(widest))
                                 widest = text;
                         }
             }

@@ -3,6 +3,7 @@
 
 #include "rules/corrected_ampacity.h"
 #include "rules/readback.h"
+#include "text.h"
 
 #include <QTest>
 #include <cmath>
@@ -10,12 +11,6 @@
 #include <string>
 
 using namespace rules;
-
-namespace {
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-} // namespace
 
 class TestCorrectedAmpacity : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 
 #include "rules/readback.h"
 #include "rules/tables.h"
+#include "text.h"
 
 #include <QTest>
 #include <array>
@@ -10,10 +11,6 @@
 using namespace rules;
 
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Table 310.16 and 310.17 by size, as printed: Cu 60, 75, 90 °C, then Al 60, 75, 90 °C
 // (0 where aluminum has no 14 AWG).
