@@ -27,7 +27,7 @@ private:
 
 /// Makes the accessibility layer describe this library's buttons and links: a button is
 /// named by its caption read as one phrase (line breaks as blanks), a link by its
-/// accessible name. Call once, after the QApplication exists.
+/// accessible name. buildForm() calls it; once is enough.
 void installAccessibility();
 
 } // namespace forms

@@ -165,13 +165,12 @@ private:
     QStringList log_;
     QString failure_;
     platform::ShellOpener previousOpener_;
-    int linksOpened_ = 0;
 };
 
 void TestRandomSequences::initTestCase() {
     forms::loadFonts();
     previousHandler = qInstallMessageHandler(quietHandler);
-    previousOpener_ = platform::setShellOpener([this](const QString&) { ++linksOpened_; });
+    previousOpener_ = platform::setShellOpener([](const QString&) {}); // the links open nothing
 }
 
 void TestRandomSequences::cleanupTestCase() {
@@ -344,7 +343,6 @@ void TestRandomSequences::readMeSession(QRandomGenerator& random) {
         return fail(QStringLiteral("the read-me window did not open"));
     model_.tick();
     tick();
-    const int linksBefore = linksOpened_;
     for (int clicks = random.bounded(3); clicks > 0; --clicks) {
         static const char* labels[] = {"Label1", "Label3", "Label6", "LabelMail", "LabelTarnholm"};
         const char* label = labels[random.bounded(5)];
@@ -353,7 +351,6 @@ void TestRandomSequences::readMeSession(QRandomGenerator& random) {
         if (!about->isVisible())
             return fail(QStringLiteral("a label click closed the read-me window"));
     }
-    Q_UNUSED(linksBefore);
     const bool byOk = random.bounded(2);
     log_ << (byOk ? QStringLiteral("  OK") : QStringLiteral("  background click"));
     if (byOk)
