@@ -1,61 +1,72 @@
 # Brenvik: `make run` to start the calculator, `make test` to run every test headless.
-# Both install the Debian packages they need first (see scripts/install-deps.sh).
+# Each target first installs the Debian packages it needs (scripts/install-deps.sh).
 
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps robustness-deps bench-deps bench configure build run test package screenshots fuzz sanitize memcheck robustness clean
+.PHONY: all configure build run test package screenshots fuzz sanitize memcheck robustness \
+        bench mutants clean
 
 all: build
 
-deps:
-	@scripts/install-deps.sh
-
-$(BUILD_DIR)/build.ninja: | deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
-
-configure: deps $(BUILD_DIR)/build.ninja
+# Configures $(BUILD_DIR) when it is new, and again (afresh, so that a flag left out is
+# gone too) whenever CMAKE_FLAGS differ from the flags it was last configured with.
+configure:
+	@scripts/install-deps.sh build
+	@stamp='$(BUILD_DIR)/.cmake-flags'; \
+	if [ ! -f '$(BUILD_DIR)/build.ninja' ] || [ "$$(cat "$$stamp" 2>/dev/null)" != '$(CMAKE_FLAGS)' ]; then \
+	  fresh=; if [ -f '$(BUILD_DIR)/CMakeCache.txt' ]; then fresh=--fresh; fi; \
+	  cmake -S . -B '$(BUILD_DIR)' -G Ninja $$fresh $(CMAKE_FLAGS) && \
+	  printf '%s' '$(CMAKE_FLAGS)' > "$$stamp"; \
+	fi
 
 build: configure
 	cmake --build $(BUILD_DIR)
 
-run: build
+run:
+	@scripts/install-deps.sh run
+	@$(MAKE) --no-print-directory build
 	$(BUILD_DIR)/src/app/brenvik
 
-test: build
+test:
+	@scripts/install-deps.sh test
+	@$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 # A Debian package of the program, in $(BUILD_DIR)/.
-package: build
+package:
+	@scripts/install-deps.sh package
+	@$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # Pictures of the real windows for the README, rendered headless.
-screenshots: build
+screenshots:
+	@scripts/install-deps.sh screenshots
+	@$(MAKE) --no-print-directory build
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/brenvik-screenshots docs
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/brenvik-screenshots docs @2x
 
-# Measurements (not tests): see docs/BENCHMARKS.md.
-bench-deps:
-	@scripts/install-deps.sh bench
-
-bench: deps bench-deps
-	bench/run.sh
-
 # Robustness runs (CI runs them all after `make test`): libFuzzer targets for
 # FUZZ_SECONDS each, the test suite under ASan and UBSan, a session under valgrind.
-robustness-deps:
+fuzz:
 	@scripts/install-deps.sh robustness
-
-fuzz: robustness-deps
 	scripts/fuzz.sh
 
-sanitize: robustness-deps
+sanitize:
+	@scripts/install-deps.sh robustness
 	scripts/sanitize.sh
 
-memcheck: build robustness-deps
+memcheck:
+	@scripts/install-deps.sh robustness
+	@$(MAKE) --no-print-directory build
 	BUILD_DIR=$(BUILD_DIR) scripts/memcheck.sh
 
 robustness: fuzz memcheck sanitize
 
+# Measurements (not tests): see docs/BENCHMARKS.md.
+bench:
+	@scripts/install-deps.sh bench
+	bench/run.sh
+
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench

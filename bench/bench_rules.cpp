@@ -52,7 +52,8 @@ BENCHMARK(numberText);
 void listLookUp(benchmark::State& state) {
     std::int16_t temp = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(rules::ampacityList(rules::kAluminum, rules::kFreeAir, temp));
+        benchmark::DoNotOptimize(rules::ampacityList(
+            rules::Installation::FreeAir, rules::Material::Aluminum, rules::Insulation{temp}));
         temp = static_cast<std::int16_t>((temp + 1) % 3);
     }
 }

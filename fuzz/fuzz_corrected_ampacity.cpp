@@ -62,8 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3)
         return 0;
     static const std::string_view separators[] = {".", ",", "\u066B"};
-    const std::int16_t tempSel = static_cast<std::int16_t>(data[0] % 4); // 3: "any other"
-    const auto ambient = rules::ambientCycle(tempSel);
+    // 3 is none of the three ratings: the 90 °C cycle.
+    const auto ambient =
+        rules::ambientCycle(rules::Insulation{static_cast<std::int16_t>(data[0] % 4)});
     const auto count = rules::conductorCountCycle();
     const float ambFactor = ambient[data[1] % ambient.size()].next;
     const float countFactor = count[(data[1] / 16) % count.size()].next;

@@ -1,41 +1,73 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Brenvik need; with
-# the argument "robustness", also those of the fuzzing, sanitizer and valgrind runs;
-# with "bench", those of the benchmarks.
+# Installs the Debian packages a make target needs, and nothing more:
+#   install-deps.sh build|run|test|package|screenshots|robustness|bench
+# build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
+# display); test: the checks of the package, its metadata and the Windows resources;
+# robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
+# Python, Xvfb and xdotool. Each target's list includes what building needs.
 # Idempotent: packages already present are left alone, and the package lists are
 # refreshed only when something is missing.
 set -euo pipefail
 
-packages=(
-  cmake g++ ninja-build make dpkg-dev file
-  binutils-mingw-w64-x86-64
-  qt6-base-dev libxkbcommon-dev
-  xvfb xauth
-  desktop-file-utils appstream
-  fonts-liberation fonts-wine
-)
-case "${1:-}" in
-  robustness) packages+=(clang libclang-rt-14-dev valgrind) ;;
-  bench) packages+=(libbenchmark-dev python3) ;;
+build=(cmake g++ ninja-build make qt6-base-dev libxkbcommon-dev)
+fonts=(fonts-liberation fonts-wine)
+packaging=(dpkg-dev file)
+checks=(desktop-file-utils appstream binutils-mingw-w64-x86-64)
+
+packages=("${build[@]}")
+case "${1:-build}" in
+  build) ;;
+  run)
+    packages+=("${fonts[@]}")
+    if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then packages+=(xvfb xauth); fi ;;
+  package) packages+=("${packaging[@]}") ;;
+  screenshots) packages+=("${fonts[@]}") ;;
+  test | robustness) packages+=("${fonts[@]}" "${packaging[@]}" "${checks[@]}") ;;
+  bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool) ;;
+  *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench" >&2; exit 2 ;;
 esac
+[[ "${1:-}" == robustness ]] && packages+=(clang valgrind)
 
-missing=()
-for pkg in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
-done
-
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-echo "Installing missing packages: ${missing[*]}"
 sudo_cmd=()
-if [[ $(id -u) -ne 0 ]]; then
-  if ! command -v sudo >/dev/null 2>&1; then
+if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+refreshed=false
+
+# Installs those of the given packages that are missing.
+install() {
+  local missing=() pkg status
+  for pkg in "$@"; do
+    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+  done
+  [[ ${#missing[@]} -eq 0 ]] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  if [[ ${#sudo_cmd[@]} -gt 0 ]] && ! command -v sudo >/dev/null 2>&1; then
     echo "error: need root or sudo to install: ${missing[*]}" >&2
     exit 1
   fi
-  sudo_cmd=(sudo)
+  refresh
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+refresh() {
+  if [[ $refreshed == false ]]; then
+    "${sudo_cmd[@]}" apt-get update -qq
+    refreshed=true
+  fi
+}
+
+install "${packages[@]}"
+
+# libFuzzer's runtime comes with the clang the distribution ships, in a package whose name
+# holds clang's major version: libclang-rt-N-dev (Debian 12, Ubuntu 24.04 and later) or,
+# on older releases, libclang-common-N-dev.
+if [[ "${1:-}" == robustness ]]; then
+  fuzzer=$(clang -print-file-name=libclang_rt.fuzzer-x86_64.a)
+  if [[ "$fuzzer" != /* ]]; then
+    major=$(clang -dumpversion | cut -d. -f1)
+    refresh
+    runtime=libclang-common-$major-dev
+    if apt-cache show "libclang-rt-$major-dev" >/dev/null 2>&1; then runtime=libclang-rt-$major-dev; fi
+    install "$runtime"
+  fi
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -19,10 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brenvik"));
     QApplication::setOrganizationName(QStringLiteral("Tarnholm Inc."));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(platform::kProgramVersion.major)
-                                            .arg(platform::kProgramVersion.minor)
-                                            .arg(platform::kProgramVersion.revision));
+    QApplication::setApplicationVersion(QString::fromLatin1(platform::kDisplayVersion));
     // Ties the windows to the installed desktop entry (its name and icon in the shell).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnholm.brenvik"));
     forms::loadFonts();

@@ -3,7 +3,7 @@
 #include "calculator/ampacity_layout.h"
 #include "calculator/placement.h"
 #include "forms/form_builder.h"
-#include "forms/icon.h"
+#include "platform/program_icon.h"
 #include "readme/about_brenvik.h"
 #include "rules/corrected_ampacity.h"
 #include "rules/cycles.h"
@@ -23,9 +23,14 @@
 
 namespace {
 
-constexpr QColor kTitleGrey(75, 75, 75);
-constexpr QColor kCopperRed(128, 0, 0);
-constexpr QColor kAluminumBlue(0, 0, 192);
+using rules::Installation;
+using rules::Insulation;
+using rules::Material;
+
+// The window keeps the selection in 16-bit fields; the rules take typed keys.
+constexpr std::int16_t field(auto key) {
+    return static_cast<std::int16_t>(key);
+}
 
 // The material and installation buttons keep their state in their captions.
 const QString kCopperCaption = QStringLiteral("CU");
@@ -33,15 +38,16 @@ const QString kAluminumCaption = QStringLiteral("AL");
 const QString kRacewayCaption = QStringLiteral("Raceway or\u00A0Cable");
 const QString kFreeAirCaption = QStringLiteral("Free Air");
 
-QString insulationCaption(std::int16_t tempSel) {
-    switch (tempSel) {
-    case rules::kInsulation75:
+QString insulationCaption(Insulation insulation) {
+    switch (insulation) {
+    case Insulation::Rated75:
         return QStringLiteral("Insulation 75\u00B0C\u00A0(167\u00B0F)");
-    case rules::kInsulation60:
+    case Insulation::Rated60:
         return QStringLiteral("Insulation 60\u00B0C\u00A0(140\u00B0F)");
-    default:
-        return QStringLiteral("Insulation 90\u00B0C\u00A0(194\u00B0F)");
+    case Insulation::Rated90:
+        break;
     }
+    return QStringLiteral("Insulation 90\u00B0C\u00A0(194\u00B0F)");
 }
 
 QString fromUtf8(std::string_view text) {
@@ -55,16 +61,8 @@ Ampacity::Ampacity(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
     , decimalSeparator_(QLocale().decimalPoint().toStdString()) {
-    setObjectName(QStringLiteral("Ampacity"));
-    setWindowTitle(QStringLiteral("NEC 2017-2023 Brenvik"));
-    setWindowIcon(forms::programIcon());
-    setFixedSize(forms::toPixels(calculator::kAmpacityClientArea).size());
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(background);
-    setAutoFillBackground(true);
-
-    forms::buildForm(this, calculator::ampacityControls());
+    setWindowIcon(platform::programIcon());
+    forms::buildForm(this, calculator::kAmpacityForm);
     bindControls();
     connectHandlers();
     Form_Load();
@@ -126,14 +124,14 @@ bool Ampacity::eventFilter(QObject* watched, QEvent* event) {
 
 void Ampacity::Form_Load() {
     placeWindow();
-    forms::setTextColour(Label2, kTitleGrey);
+    forms::setTextColour(Label2, forms::toColor(calculator::kTitleGrey));
 
     AmbFactor = 1.0f;
     NoOfWFactor = 1.0f;
     SizeRow = 0;
-    TempSel = rules::kInsulation60;
-    MaterSel = rules::kCopper;
-    CondSel = rules::kRaceway;
+    TempSel = field(Insulation::Rated60);
+    MaterSel = field(Material::Copper);
+    CondSel = field(Installation::Raceway);
     CorrectedAmps = 15.0f;
 
     QStringList sizes;
@@ -193,21 +191,23 @@ void Ampacity::MaterCmnd_Click() {
     Timer1->stop();
     // SizeRow is the row the last tick recorded, at most one interval old.
     if (MaterCmnd->text() == kCopperCaption) {
+        const QColor blue = forms::toColor(calculator::kAluminumBlue);
         MaterCmnd->setText(kAluminumCaption);
-        forms::setTextColour(CorectAmpacity, kAluminumBlue);
-        MaterSel = rules::kAluminum;
+        forms::setTextColour(CorectAmpacity, blue);
+        MaterSel = field(Material::Aluminum);
         ComWS->removeItem(0); // aluminum has no 14 AWG
-        forms::setTextColour(ComWS, kAluminumBlue);
-        forms::setTextColour(ComAM, kAluminumBlue);
+        forms::setTextColour(ComWS, blue);
+        forms::setTextColour(ComAM, blue);
         if (SizeRow > 0)
             --SizeRow; // the same size, one row higher; 14 AWG becomes 12 AWG
     } else {
+        const QColor red = forms::toColor(calculator::kCopperRed);
         MaterCmnd->setText(kCopperCaption);
-        forms::setTextColour(CorectAmpacity, kCopperRed);
-        MaterSel = rules::kCopper;
+        forms::setTextColour(CorectAmpacity, red);
+        MaterSel = field(Material::Copper);
         ComWS->insertItem(0, fromUtf8(rules::sizeRows().front()));
-        forms::setTextColour(ComWS, kCopperRed);
-        forms::setTextColour(ComAM, kCopperRed);
+        forms::setTextColour(ComWS, red);
+        forms::setTextColour(ComAM, red);
         ++SizeRow;
     }
     ComWS->setCurrentIndex(SizeRow);
@@ -218,9 +218,9 @@ void Ampacity::MaterCmnd_Click() {
 void Ampacity::TempCmnd_Click() {
     Timer2->stop();
     Timer1->stop();
-    TempSel = TempSel == rules::kInsulation60 ? rules::kInsulation75
-                                              : static_cast<std::int16_t>(TempSel + 1);
-    TempCmnd->setText(insulationCaption(TempSel));
+    TempSel = TempSel == field(Insulation::Rated60) ? field(Insulation::Rated75)
+                                                    : static_cast<std::int16_t>(TempSel + 1);
+    TempCmnd->setText(insulationCaption(Insulation{TempSel}));
     // Each rating has its own ambient cycle: start it again at 26-30 °C.
     AmbFactor = 1.0f;
     AmbCmnd->setText(QString::fromStdString(rules::ambientCaption(rules::kAmbientReferenceRange)));
@@ -232,7 +232,7 @@ void Ampacity::CondCmnd_Click() {
     Timer1->stop();
     if (CondCmnd->text() == kRacewayCaption) {
         CondCmnd->setText(kFreeAirCaption);
-        CondSel = rules::kFreeAir;
+        CondSel = field(Installation::FreeAir);
         NoOfWCmd->setEnabled(false); // no conductor count applies in free air
         NoOfWCmd->setText(QString());
     } else {
@@ -240,7 +240,7 @@ void Ampacity::CondCmnd_Click() {
         NoOfWCmd->setEnabled(true);
         NoOfWCmd->setText(QString::fromStdString(
             rules::conductorCountCaption(rules::kConductorCountReferenceRange)));
-        CondSel = rules::kRaceway;
+        CondSel = field(Installation::Raceway);
     }
     NoOfWFactor = 1.0f;
     TiCom1_Click();
@@ -249,7 +249,7 @@ void Ampacity::CondCmnd_Click() {
 }
 
 void Ampacity::AmbCmnd_Click() {
-    const rules::CycleStep step = rules::nextAmbient(TempSel, AmbFactor);
+    const rules::CycleStep step = rules::nextAmbient(Insulation{TempSel}, AmbFactor);
     AmbFactor = step.factor;
     AmbCmnd->setText(QString::fromStdString(step.caption));
     applyCorrectionVisibility();
@@ -257,7 +257,7 @@ void Ampacity::AmbCmnd_Click() {
 }
 
 void Ampacity::NoOfWCmd_Click() {
-    if (CondSel == rules::kRaceway) {
+    if (CondSel == field(Installation::Raceway)) {
         if (const auto step = rules::nextConductorCount(NoOfWFactor)) {
             NoOfWFactor = step->factor;
             NoOfWCmd->setText(QString::fromStdString(step->caption));
@@ -288,7 +288,8 @@ void Ampacity::focusSizeList() {
 
 void Ampacity::TiCom1_Click() {
     ComAM->clear();
-    if (const auto list = rules::ampacityList(MaterSel, CondSel, TempSel)) {
+    if (const auto list =
+            rules::ampacityList(Installation{CondSel}, Material{MaterSel}, Insulation{TempSel})) {
         Label1->setText(fromUtf8(list->tableNumber));
         Label2->setText(fromUtf8(list->title));
         QStringList rows;

@@ -32,7 +32,7 @@ public:
     float AmbFactor = 1.0f;   // ambient temperature correction
     float CorrectedAmps = 15.0f;
     float TableAmps = 0.0f;
-    std::int32_t WinTop = 0; // twips; 32-bit, so that wide screens fit
+    std::int32_t WinTop = 0; // twips; wide enough for any screen, a 4K one included
     std::int32_t WinLeft = 0;
 
     // Handlers.

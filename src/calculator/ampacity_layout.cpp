@@ -3,18 +3,16 @@
 namespace calculator {
 namespace {
 
-using forms::ControlSpec;
-using forms::FontSpec;
+using forms::ControlRow;
+using forms::FontChoice;
+using forms::kFormGrey;
 using forms::Kind;
-using forms::Rgb;
 
-constexpr FontSpec kArial9{.family = "Arial", .points = 9};
-constexpr Rgb kCopperRed{128, 0, 0};
-constexpr Rgb kFormGrey{224, 224, 224};
+constexpr FontChoice kArial9{.family = "Arial", .points = 9};
 
 // Captions hold U+00B0 (degree), U+00A0 (no-break space) and U+00D7 (multiplication sign).
 // clang-format off
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {.kind = Kind::CommandButton, .name = "ExitCmd", .caption = "EXIT",
      .rect = {6360, 2000, 720, 315}, .font = kArial9, .tabIndex = 9},
     {.kind = Kind::SimpleCombo, .name = "CorectAmpacity", .caption = "=15A (I \u00D7 1 \u00D7 1)",
@@ -63,8 +61,10 @@ constexpr ControlSpec kControls[] = {
 
 } // namespace
 
-std::span<const forms::ControlSpec> ampacityControls() {
-    return kControls;
-}
+// Created at 2145, 2355 twips on the screen; the load moves it to the upper right.
+constexpr forms::FormTable kAmpacityForm{.name = "Ampacity",
+                                         .caption = "NEC 2017-2023 Brenvik",
+                                         .clientArea = {2145, 2355, 7275, 2610},
+                                         .controls = kControls};
 
 } // namespace calculator

@@ -1,6 +1,6 @@
 #include "calculator/placement.h"
 
-#include "forms/control_spec.h"
+#include "forms/control_table.h"
 
 #include <algorithm>
 #include <cmath>

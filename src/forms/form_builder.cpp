@@ -1,5 +1,6 @@
 #include "forms/form_builder.h"
 
+#include "forms/accessibility.h"
 #include "forms/link_label.h"
 #include "forms/list_combo.h"
 #include "forms/wrap_button.h"
@@ -36,7 +37,7 @@ Qt::Alignment labelAlignment(Align align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
+QWidget* createWidget(const ControlRow& control, QWidget* parent) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
     case Kind::CommandButton:
@@ -68,6 +69,14 @@ QWidget* createWidget(const ControlSpec& control, QWidget* parent) {
     return nullptr;
 }
 
+// The colour a control is filled with (the roles Qt's styles draw backgrounds with).
+void setBackColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+}
+
 } // namespace
 
 QRect toPixels(const TwipRect& rect) {
@@ -77,7 +86,7 @@ QRect toPixels(const TwipRect& rect) {
                  twipsToPixels(rect.top + rect.height) - top);
 }
 
-QFont toFont(const FontSpec& face) {
+QFont toFont(const FontChoice& face) {
     QFont font(QString::fromUtf8(face.family));
     font.setPointSizeF(face.points);
     // An outline substitute for MS Sans Serif (used where the bitmap face is missing or
@@ -109,17 +118,27 @@ void setTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-void buildForm(QWidget* form, std::span<const ControlSpec> controls) {
+void buildForm(QWidget* form, const FormTable& table) {
     installAccessibility();
+    form->setObjectName(QString::fromUtf8(table.name));
+    form->setWindowTitle(QString::fromUtf8(table.caption));
+    const QRect area = toPixels(table.clientArea);
+    form->setFixedSize(area.size());
+    form->move(area.topLeft());
+    QPalette background = form->palette();
+    background.setColor(QPalette::Window, toColor(table.backColour));
+    form->setPalette(background);
+    form->setAutoFillBackground(true);
+
     // Containers first, so that the controls inside them find their parent.
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& control : controls)
+    std::vector<const ControlRow*> order;
+    for (const ControlRow& control : table.controls)
         order.push_back(&control);
     std::stable_partition(order.begin(), order.end(),
-                          [](const ControlSpec* control) { return control->container == nullptr; });
+                          [](const ControlRow* control) { return control->container == nullptr; });
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlSpec* control : order) {
+    for (const ControlRow* control : order) {
         if (control->kind == Kind::Timer) {
             auto* timer = new QTimer(form);
             timer->setObjectName(QString::fromUtf8(control->name));
@@ -137,12 +156,8 @@ void buildForm(QWidget* form, std::span<const ControlSpec> controls) {
         widget->setFont(toFont(control->font));
         if (control->textColour)
             setTextColour(widget, toColor(*control->textColour));
-        if (control->backColour) {
-            QPalette palette = widget->palette();
-            palette.setColor(QPalette::Window, toColor(*control->backColour));
-            palette.setColor(QPalette::Button, toColor(*control->backColour));
-            widget->setPalette(palette);
-        }
+        if (control->backColour)
+            setBackColour(widget, toColor(*control->backColour));
         if (auto* label = qobject_cast<QLabel*>(widget))
             setLabelCaption(label, label->text());
         if (control->accessibleName) {
@@ -164,7 +179,7 @@ void buildForm(QWidget* form, std::span<const ControlSpec> controls) {
     }
 
     // raise() puts a control in front of its siblings: go from the back to the front.
-    for (auto control = controls.rbegin(); control != controls.rend(); ++control)
+    for (auto control = table.controls.rbegin(); control != table.controls.rend(); ++control)
         if (auto* widget = form->findChild<QWidget*>(QString::fromUtf8(control->name)))
             widget->raise();
 

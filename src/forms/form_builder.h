@@ -1,10 +1,9 @@
 #pragma once
 
-#include "forms/control_spec.h"
+#include "forms/control_table.h"
 
 #include <QColor>
 #include <QRect>
-#include <span>
 
 class QFont;
 class QLabel;
@@ -19,12 +18,13 @@ inline QColor toColor(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-/// The QFont for a control's font description.
-QFont toFont(const FontSpec& face);
+/// The QFont for a control's typeface.
+QFont toFont(const FontChoice& face);
 
-/// Creates the controls of `controls` on `form` (children named by their `name`), stacks
-/// them in table order with the first in front, and chains the tab order by tab index.
-void buildForm(QWidget* form, std::span<const ControlSpec> controls);
+/// Makes `form` the window `table` describes: its name, title, fixed client size, place
+/// and background, and its controls (children named by their `name`), stacked in table
+/// order with the first in front, the tab order chained by tab index.
+void buildForm(QWidget* form, const FormTable& table);
 
 /// Sets a label's caption; a label that grows to fit its text takes the new size (a
 /// wrapping label grows downward, a one-line label sideways), keeping its top left.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/click.h"
+
 #include <QLabel>
 
 namespace forms {
@@ -22,12 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool pressed_ = false;
+    Click click_;
 };
-
-/// Makes the accessibility layer describe this library's buttons and links: a button is
-/// named by its caption read as one phrase (line breaks as blanks), a link by its
-/// accessible name. buildForm() calls it; once is enough.
-void installAccessibility();
 
 } // namespace forms

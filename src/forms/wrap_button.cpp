@@ -24,10 +24,6 @@ void WrapButton::paintEvent(QPaintEvent*) {
                           option.palette, isEnabled(), shown, QPalette::ButtonText);
 }
 
-} // namespace forms
-
-namespace forms {
-
 void WrapButton::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers() == Qt::NoModifier) {

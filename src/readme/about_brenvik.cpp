@@ -1,15 +1,14 @@
 #include "readme/about_brenvik.h"
 
 #include "forms/form_builder.h"
-#include "forms/icon.h"
 #include "forms/link_label.h"
 #include "platform/desktop_shell.h"
+#include "platform/program_icon.h"
 #include "platform/version.h"
 #include "readme/about_layout.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
 
@@ -73,19 +72,10 @@ AboutBrenvik::AboutBrenvik(const QWidget* mainWindow, std::function<void()> afte
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , mainWindow_(mainWindow)
     , afterClose_(std::move(afterClose)) {
-    setObjectName(QStringLiteral("AboutBrenvik"));
-    setAttribute(Qt::WA_DeleteOnClose); // closing unloads: the next opening loads afresh
-    setWindowTitle(QStringLiteral("About Brenvik"));
-    setWindowIcon(mainWindow ? mainWindow->windowIcon() : forms::programIcon());
-    const QRect area = forms::toPixels(readme::kAboutClientArea);
-    setFixedSize(area.size());
-    move(area.topLeft());
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(background);
-    setAutoFillBackground(true);
-
-    forms::buildForm(this, readme::aboutControls());
+    // Closed, the window is gone: the next opening loads it afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(mainWindow ? mainWindow->windowIcon() : platform::programIcon());
+    forms::buildForm(this, readme::kAboutForm);
     const auto bind = [this](QLabel*& label, const char* name) {
         label = findChild<QLabel*>(QString::fromLatin1(name));
         Q_ASSERT_X(label, "AboutBrenvik", name);
@@ -120,15 +110,12 @@ void AboutBrenvik::Form_Load() {
     forms::setLabelCaption(Label2, kNecNotes);
     forms::setLabelCaption(Label3, kSmallConductors);
     forms::setLabelCaption(Label4, kOrderingTerms);
-    const platform::ProgramVersion version = platform::kProgramVersion;
-    forms::setLabelCaption(Label5, copyrightNotice(version.major));
+    forms::setLabelCaption(Label5, copyrightNotice(platform::kProgramVersion.major));
     LabelMail->setAccessibleName(QStringLiteral("Send an e-mail to %1").arg(LabelMail->text()));
     LabelTarnholm->setAccessibleName(
         QStringLiteral("Visit the web site %1").arg(LabelTarnholm->text()));
-    forms::setLabelCaption(Label6, QStringLiteral("Version: %1.%2.%3")
-                                       .arg(version.major)
-                                       .arg(version.minor)
-                                       .arg(version.revision));
+    forms::setLabelCaption(Label6, QStringLiteral("Version: ") +
+                                       QString::fromLatin1(platform::kDisplayVersion));
 }
 
 void AboutBrenvik::Command3_Click() {
@@ -159,15 +146,12 @@ void AboutBrenvik::keyPressEvent(QKeyEvent* event) {
 
 // A click on the background is a press and a release on the window itself.
 void AboutBrenvik::mousePressEvent(QMouseEvent* event) {
-    backgroundPressed_ = event->button() == Qt::LeftButton;
+    backgroundClick_.press(event);
     QWidget::mousePressEvent(event);
 }
 
 void AboutBrenvik::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = backgroundPressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    backgroundPressed_ = false;
-    if (click)
+    if (backgroundClick_.release(event, this))
         Form_Click();
     else
         QWidget::mouseReleaseEvent(event);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/click.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -33,7 +35,7 @@ protected:
 private:
     QPointer<const QWidget> mainWindow_;
     std::function<void()> afterClose_;
-    bool backgroundPressed_ = false;
+    forms::Click backgroundClick_;
 
     QPushButton* Command3 = nullptr;
     QLabel* Label1 = nullptr;

@@ -4,17 +4,17 @@ namespace readme {
 namespace {
 
 using forms::Align;
-using forms::ControlSpec;
-using forms::FontSpec;
+using forms::ControlRow;
+using forms::FontChoice;
 using forms::Kind;
 
-constexpr FontSpec kBold{.bold = true};
-constexpr FontSpec kArialSmall{.family = "Arial", .points = 8.25};
-constexpr FontSpec kArial{.family = "Arial", .points = 9.75};
-constexpr FontSpec kArialLink{.family = "Arial", .points = 9.75, .underline = true};
+constexpr FontChoice kBold{.bold = true};
+constexpr FontChoice kArialSmall{.family = "Arial", .points = 8.25};
+constexpr FontChoice kArial{.family = "Arial", .points = 9.75};
+constexpr FontChoice kArialLink{.family = "Arial", .points = 9.75, .underline = true};
 
 // clang-format off
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {.kind = Kind::CommandButton, .name = "Command3", .caption = "OK",
      .rect = {3000, 8500, 1095, 345}, .font = kBold, .tabIndex = 1},
     {.kind = Kind::Label, .name = "Label6", .caption = "Label6", .rect = {105, 9000, 3045, 210},
@@ -41,8 +41,9 @@ constexpr ControlSpec kControls[] = {
 
 } // namespace
 
-std::span<const forms::ControlSpec> aboutControls() {
-    return kControls;
-}
+constexpr forms::FormTable kAboutForm{.name = "AboutBrenvik",
+                                      .caption = "About Brenvik",
+                                      .clientArea = {6015, 5205, 7350, 9240},
+                                      .controls = kControls};
 
 } // namespace readme

@@ -1,17 +1,11 @@
 #pragma once
 
-#include "forms/control_spec.h"
-
-#include <span>
+#include "forms/control_table.h"
 
 namespace readme {
 
-/// The read-me window's client area and where it is created, in twips; its load then
-/// moves it onto the main window.
-inline constexpr forms::TwipRect kAboutClientArea{6015, 5205, 7350, 9240};
-
-/// The read-me window's controls, front of the stacking order first. The captions of
-/// the text labels are replaced when the window loads.
-std::span<const forms::ControlSpec> aboutControls();
+/// The read-me window: created at 6015, 5205 twips on the screen, its load then moves it
+/// onto the main window. The captions of the text labels are replaced when it loads.
+extern const forms::FormTable kAboutForm;
 
 } // namespace readme

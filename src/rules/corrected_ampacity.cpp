@@ -8,13 +8,11 @@
 namespace rules {
 
 namespace {
+
 constexpr std::string_view kTimes = " \u00D7 ";
 constexpr std::string_view kFormula = " A  (I \u00D7 ";
-} // namespace
 
-namespace {
-
-// Appends rule N's text of `value` to `out`.
+// Appends `value` to `out` as the result box writes its numbers (see numberText()).
 void appendNumber(std::string& out, float value, std::string_view decimalSeparator) {
     if (!std::isfinite(value)) {
         out += kOutOfRangeText;
@@ -79,8 +77,8 @@ bool correctionApplies(float ambFactor, float noOfWFactor) {
 }
 
 float correctedAmps(float tableAmps, float ambFactor, float noOfWFactor) {
-    // The table value as a whole number, an exact half going to the even neighbour. It is
-    // kept in double precision rather than 16 bits, so a value past 32767 stays exact.
+    // The table value as a whole number, an exact half going to the even neighbour, held
+    // in double precision: whatever number a row shows is taken exactly.
     const double whole = std::nearbyint(static_cast<double>(tableAmps));
     const float product = static_cast<float>(whole * ambFactor * noOfWFactor);
 

@@ -1,7 +1,5 @@
 #include "rules/cycles.h"
 
-#include "rules/tables.h"
-
 namespace rules {
 namespace {
 
@@ -74,15 +72,16 @@ std::string joinLines(std::string_view first, std::string_view second) {
 
 } // namespace
 
-std::span<const CycleEntry> ambientCycle(std::int16_t tempSel) {
-    switch (tempSel) {
-    case kInsulation60:
+std::span<const CycleEntry> ambientCycle(Insulation insulation) {
+    switch (insulation) {
+    case Insulation::Rated60:
         return kAmbient60;
-    case kInsulation75:
+    case Insulation::Rated75:
         return kAmbient75;
-    default:
-        return kAmbient90;
+    case Insulation::Rated90:
+        break;
     }
+    return kAmbient90;
 }
 
 std::span<const CycleEntry> conductorCountCycle() {
@@ -97,8 +96,8 @@ std::string conductorCountCaption(std::string_view range) {
     return joinLines("Number of conductors", range);
 }
 
-CycleStep nextAmbient(std::int16_t tempSel, float ambFactor) {
-    const std::span<const CycleEntry> cycle = ambientCycle(tempSel);
+CycleStep nextAmbient(Insulation insulation, float ambFactor) {
+    const std::span<const CycleEntry> cycle = ambientCycle(insulation);
     // The last entry is also the fall-back for a factor this cycle does not know.
     const CycleEntry* entry = &cycle.back();
     for (const CycleEntry& candidate : cycle.first(cycle.size() - 1))

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include "rules/tables.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -25,16 +26,16 @@ struct CycleStep {
     std::string caption;
 };
 
-/// The ambient temperature cycle of an insulation rating (TempSel 2: 60 °C, 0: 75 °C,
-/// any other value: 90 °C), from 31-35 °C round to 26-30 °C (factor 1).
-std::span<const CycleEntry> ambientCycle(std::int16_t tempSel);
+/// The ambient temperature cycle of an insulation rating (a value other than the three
+/// ratings takes the 90 °C cycle), from 31-35 °C round to 26-30 °C (factor 1).
+std::span<const CycleEntry> ambientCycle(Insulation insulation);
 
 /// The seven conductor-count ranges, from 4-6 round to 1-3 (factor 1).
 std::span<const CycleEntry> conductorCountCycle();
 
 /// The next ambient range after `ambFactor`. A factor foreign to the rating's cycle goes
 /// back to 26-30 °C with factor 1.
-CycleStep nextAmbient(std::int16_t tempSel, float ambFactor);
+CycleStep nextAmbient(Insulation insulation, float ambFactor);
 
 /// The next conductor-count range after `noOfWFactor`, or nothing when the factor is not
 /// one of the cycle's (the caller then leaves factor and caption as they are).

@@ -27,8 +27,8 @@ constexpr std::string_view kTitle17 =
     "Ampacities of Single-Insulated Conductors Rated Up to and Including 2000 Volts in Free Air, "
     "Based on Ambient Temperature of 30\u00B0C (86\u00B0F)";
 
-// Table ampacities in amperes, indexed [condition][material][column] with the columns in
-// the NEC's order 60, 75, 90 °C. Copper columns start at 14 AWG, aluminum ones at 12 AWG.
+// Table ampacities in amperes, indexed [installation][material][column] with the columns
+// in the NEC's order 60, 75, 90 °C. Copper columns start at 14 AWG, aluminum ones at 12 AWG.
 using Column = std::array<std::int16_t, kCopperRows>;
 // clang-format off
 constexpr Column kAmps[2][2][3] = {
@@ -75,68 +75,81 @@ constexpr std::string_view kAluminumLimits[] = {" (15A)", " (25A)"};
 
 // Rows written differently from the display rule; they are shown exactly like this.
 struct Departure {
-    std::int16_t condSel, materSel, tempSel, row;
+    Installation installation;
+    Material material;
+    Insulation insulation;
+    int row;
     std::string_view text;
 };
 constexpr Departure kDepartures[] = {
-    {kRaceway, kCopper, kInsulation60, 0, "   15A"},
-    {kRaceway, kCopper, kInsulation60, 1, "   20A"},
-    {kFreeAir, kCopper, kInsulation75, 0, "  30 A (15A)"},
-    {kFreeAir, kCopper, kInsulation75, 1, "  35 A (20A)"},
-    {kFreeAir, kCopper, kInsulation75, 2, "  50 A (30A)"},
-    {kFreeAir, kCopper, kInsulation75, 3, "  70 A"},
-    {kFreeAir, kCopper, kInsulation75, 4, "  95 A"},
+    {Installation::Raceway, Material::Copper, Insulation::Rated60, 0, "   15A"},
+    {Installation::Raceway, Material::Copper, Insulation::Rated60, 1, "   20A"},
+    {Installation::FreeAir, Material::Copper, Insulation::Rated75, 0, "  30 A (15A)"},
+    {Installation::FreeAir, Material::Copper, Insulation::Rated75, 1, "  35 A (20A)"},
+    {Installation::FreeAir, Material::Copper, Insulation::Rated75, 2, "  50 A (30A)"},
+    {Installation::FreeAir, Material::Copper, Insulation::Rated75, 3, "  70 A"},
+    {Installation::FreeAir, Material::Copper, Insulation::Rated75, 4, "  95 A"},
 };
 
-int column(std::int16_t tempSel) {
-    switch (tempSel) {
-    case kInsulation60:
+constexpr int index(auto key) {
+    return static_cast<int>(key);
+}
+
+// The NEC prints the ratings as 60, 75, 90 °C.
+int necColumn(Insulation insulation) {
+    switch (insulation) {
+    case Insulation::Rated60:
         return 0;
-    case kInsulation75:
+    case Insulation::Rated75:
         return 1;
-    default:
-        return 2;
+    case Insulation::Rated90:
+        break;
     }
+    return 2;
 }
 
 // The display rule: the value right-aligned in five characters, " A", and on the small
 // conductors the protection limit, except in the two 60 °C lists of Table 310.16 where
 // each small-conductor value already equals its limit.
-std::string displayRow(int amps, std::int16_t materSel, std::int16_t condSel, std::int16_t tempSel,
-                       int row) {
+std::string displayRow(int amps, Installation installation, Material material,
+                       Insulation insulation, int row) {
     std::string digits = std::to_string(amps);
     std::string text(digits.size() < 5 ? 5 - digits.size() : 0, ' ');
     text += digits;
     text += " A";
-    if (condSel == kRaceway && tempSel == kInsulation60)
+    if (installation == Installation::Raceway && insulation == Insulation::Rated60)
         return text;
     const std::span<const std::string_view> limits =
-        materSel == kCopper ? std::span<const std::string_view>(kCopperLimits)
-                            : std::span<const std::string_view>(kAluminumLimits);
+        material == Material::Copper ? std::span<const std::string_view>(kCopperLimits)
+                                     : std::span<const std::string_view>(kAluminumLimits);
     if (row < static_cast<int>(limits.size()))
         text += limits[row];
     return text;
 }
 
 struct Lists {
-    std::vector<std::string> rows[2][2][3]; // [condition][material][TempSel]
+    std::vector<std::string> rows[2][2][3]; // [installation][material][insulation]
 };
 
 const Lists& lists() {
     static const Lists built = [] {
         Lists all;
-        for (std::int16_t cond = 0; cond < 2; ++cond)
-            for (std::int16_t mater = 0; mater < 2; ++mater)
-                for (std::int16_t temp = 0; temp < 3; ++temp) {
-                    const int count = mater == kCopper ? kCopperRows : kAluminumRows;
-                    auto& rows = all.rows[cond][mater][temp];
+        for (const auto installation : {Installation::Raceway, Installation::FreeAir})
+            for (const auto material : {Material::Copper, Material::Aluminum})
+                for (const auto insulation :
+                     {Insulation::Rated75, Insulation::Rated90, Insulation::Rated60}) {
+                    const int count = material == Material::Copper ? kCopperRows : kAluminumRows;
+                    const Column& amps =
+                        kAmps[index(installation)][index(material)][necColumn(insulation)];
+                    auto& rows = all.rows[index(installation)][index(material)][index(insulation)];
                     rows.reserve(count);
                     for (int row = 0; row < count; ++row)
-                        rows.push_back(displayRow(kAmps[cond][mater][column(temp)][row], mater,
-                                                  cond, temp, row));
+                        rows.push_back(
+                            displayRow(amps[row], installation, material, insulation, row));
                 }
         for (const Departure& d : kDepartures)
-            all.rows[d.condSel][d.materSel][d.tempSel][d.row] = std::string(d.text);
+            all.rows[index(d.installation)][index(d.material)][index(d.insulation)][d.row] =
+                std::string(d.text);
         return all;
     }();
     return built;
@@ -148,18 +161,19 @@ std::span<const std::string_view, kCopperRows> sizeRows() {
     return kSizes;
 }
 
-std::optional<AmpacityList> ampacityList(std::int16_t materSel, std::int16_t condSel,
-                                         std::int16_t tempSel) {
-    const bool known = (materSel == kCopper || materSel == kAluminum) &&
-                       (condSel == kRaceway || condSel == kFreeAir) && tempSel >= 0 && tempSel <= 2;
+std::optional<AmpacityList> ampacityList(Installation installation, Material material,
+                                         Insulation insulation) {
+    const bool known = index(installation) >= 0 && index(installation) < 2 &&
+                       index(material) >= 0 && index(material) < 2 && index(insulation) >= 0 &&
+                       index(insulation) < 3;
     if (!known)
         return std::nullopt;
-    const bool freeAir = condSel == kFreeAir;
+    const bool freeAir = installation == Installation::FreeAir;
     std::string_view number = freeAir ? kNumber17 : kNumber16;
-    if (freeAir && materSel == kAluminum && tempSel == kInsulation60)
+    if (freeAir && material == Material::Aluminum && insulation == Insulation::Rated60)
         number = kNumber17Al60;
     return AmpacityList{number, freeAir ? kTitle17 : kTitle16,
-                        lists().rows[condSel][materSel][tempSel]};
+                        lists().rows[index(installation)][index(material)][index(insulation)]};
 }
 
 } // namespace rules

@@ -12,14 +12,16 @@
 // with it.
 namespace rules {
 
-// Selection keys, as the calculator window keeps them.
-inline constexpr std::int16_t kRaceway = 0; // CondSel: Table 310.16
-inline constexpr std::int16_t kFreeAir = 1; // CondSel: Table 310.17
-inline constexpr std::int16_t kCopper = 0;  // MaterSel
-inline constexpr std::int16_t kAluminum = 1;
-inline constexpr std::int16_t kInsulation75 = 0; // TempSel
-inline constexpr std::int16_t kInsulation90 = 1;
-inline constexpr std::int16_t kInsulation60 = 2;
+// The three keys of a list. Their values are the ones the calculator window keeps in
+// CondSel, MaterSel and TempSel; each key has a type of its own, so that two keys cannot
+// be swapped in a call.
+enum class Installation : std::int16_t {
+    Raceway = 0, // in raceway, cable or earth: Table 310.16
+    FreeAir = 1, // single conductors in free air: Table 310.17
+};
+enum class Material : std::int16_t { Copper = 0, Aluminum = 1 };
+// Insulation ratings in the order the insulation button steps them: 75, 90, then 60 °C.
+enum class Insulation : std::int16_t { Rated75 = 0, Rated90 = 1, Rated60 = 2 };
 
 inline constexpr int kCopperRows = 25;
 inline constexpr int kAluminumRows = 24; // no 14 AWG row
@@ -36,8 +38,8 @@ struct AmpacityList {
     std::span<const std::string> rows;
 };
 
-/// The list for a selection, or nothing when a key is outside the values above.
-std::optional<AmpacityList> ampacityList(std::int16_t materSel, std::int16_t condSel,
-                                         std::int16_t tempSel);
+/// The list for a selection, or nothing when a key holds a value not listed above.
+std::optional<AmpacityList> ampacityList(Installation installation, Material material,
+                                         Insulation insulation);
 
 } // namespace rules

@@ -32,6 +32,7 @@ private slots:
     void correctedAmpacityFollowsTheRowAndFactors();
     void idleTickLeavesTheBoxTextAlone();
     void exitClosesTheWindow();
+    void readMeOpensOnceOnTheWindowsCorner();
     void commaDecimalLocale();
 
 private:
@@ -243,6 +244,29 @@ void TestAmpacity::exitClosesTheWindow() {
     showAndTick();
     QTest::mouseClick(control<QPushButton>("ExitCmd"), Qt::LeftButton);
     QVERIFY(!window_->isVisible());
+}
+
+void TestAmpacity::readMeOpensOnceOnTheWindowsCorner() {
+    showAndTick();
+    const auto open = [] {
+        QList<QWidget*> found;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("AboutBrenvik") && top->isVisible())
+                found << top;
+        return found;
+    };
+    window_->move(123, 45);
+    window_->AboutCmd_Click();
+    window_->move(60, 70);
+    window_->AboutCmd_Click(); // brought forward, not loaded again
+    QCOMPARE(open().size(), 1);
+    QCOMPARE(open().first()->pos(), QPoint(123, 45));
+    QTest::mouseClick(open().first()->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+    QTest::qWait(0);           // closed, it is discarded
+    window_->AboutCmd_Click(); // loaded afresh, on the window's new corner
+    QCOMPARE(open().first()->pos(), QPoint(60, 70));
+    QTest::mouseClick(control<QPushButton>("ExitCmd"), Qt::LeftButton);
+    QVERIFY(open().isEmpty());
 }
 
 // Under German settings the box writes decimal commas; the rows and their read-back

@@ -48,7 +48,7 @@ struct Model {
 
     int rows() const { return mater == 0 ? 25 : 24; }
     std::span<const rules::CycleEntry> ambCycle() const {
-        return rules::ambientCycle(std::int16_t(temp));
+        return rules::ambientCycle(rules::Insulation(temp));
     }
     float ambFactor() const { return amb == 0 ? 1.0f : ambCycle()[amb - 1].next; }
     float countFactor() const {
@@ -443,8 +443,8 @@ bool TestRandomSequences::verify() {
     expect(window_->CondSel == 0 || window_->NoOfWFactor == 1.0f,
            QStringLiteral("a count factor in free air"));
 
-    const auto list =
-        rules::ampacityList(std::int16_t(m.mater), std::int16_t(m.cond), std::int16_t(m.temp));
+    const auto list = rules::ampacityList(rules::Installation(m.cond), rules::Material(m.mater),
+                                          rules::Insulation(m.temp));
     same(control<QLabel>(QStringLiteral("Label1"))->text(), q(list->tableNumber),
          "the table number");
     same(amps->itemText(0), q(list->rows.front()), "the first ampacity row");

@@ -94,8 +94,9 @@ void TestTextFits::labelsAndFrames() {
     QVERIFY(number->fontMetrics().ascent() <= number->height());
     auto* title = control<QLabel>("Label2");
     for (const bool freeAir : {false, true}) {
-        const auto list = rules::ampacityList(
-            rules::kCopper, freeAir ? rules::kFreeAir : rules::kRaceway, rules::kInsulation60);
+        const auto list = rules::ampacityList(freeAir ? rules::Installation::FreeAir
+                                                      : rules::Installation::Raceway,
+                                              rules::Material::Copper, rules::Insulation::Rated60);
         const QRect need =
             title->fontMetrics().boundingRect(title->rect(), Qt::TextWordWrap, q(list->title));
         QVERIFY2(need.height() <= title->height(),
@@ -112,7 +113,8 @@ void TestTextFits::labelsAndFrames() {
 void TestTextFits::everyButtonCaption() {
     checkButtons();
     for (int rating = 0; rating < 3; ++rating) {
-        const int states = static_cast<int>(rules::ambientCycle(window_->TempSel).size());
+        const int states =
+            static_cast<int>(rules::ambientCycle(rules::Insulation(window_->TempSel)).size());
         for (int click = 0; click < states; ++click) {
             control<QPushButton>("AmbCmnd")->click();
             checkButtons();
@@ -163,11 +165,13 @@ void TestTextFits::everyResult() {
     for (std::int16_t mater = 0; mater < 2; ++mater)
         for (std::int16_t cond = 0; cond < 2; ++cond)
             for (std::int16_t temp = 0; temp < 3; ++temp) {
-                const auto list = rules::ampacityList(mater, cond, temp);
+                const auto list = rules::ampacityList(
+                    rules::Installation(cond), rules::Material(mater), rules::Insulation(temp));
                 for (const std::string& row : list->rows)
-                    for (const rules::CycleEntry& ambient : rules::ambientCycle(temp))
+                    for (const rules::CycleEntry& ambient :
+                         rules::ambientCycle(rules::Insulation(temp)))
                         for (const rules::CycleEntry& count : rules::conductorCountCycle()) {
-                            if (cond == rules::kFreeAir && count.next != 1.0f)
+                            if (cond == 1 && count.next != 1.0f)
                                 continue; // no count in free air
                             const QString text =
                                 q(rules::correctedAmpacity(row, ambient.next, count.next).text);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 // A window described as data: every control with its kind, name, caption, place in
 // twips, font, colours and tab index, from the front of the stacking order to the back.
@@ -24,7 +25,11 @@ struct Rgb {
     std::uint8_t blue = 0;
 };
 
-struct FontSpec {
+/// The light grey both windows and their frames are painted in.
+inline constexpr Rgb kFormGrey{224, 224, 224};
+
+/// A control's typeface; the windows' default is MS Sans Serif 8.25 pt.
+struct FontChoice {
     const char* family = "MS Sans Serif";
     double points = 8.25;
     bool bold = false;
@@ -42,12 +47,13 @@ enum class Kind {
 
 enum class Align { Left, Right, Centre };
 
-struct ControlSpec {
+/// One row of a window's control table.
+struct ControlRow {
     Kind kind = Kind::Label;
     const char* name = "";
     const char* caption = ""; // UTF-8, shown exactly; CR LF is a line break
     TwipRect rect{};
-    FontSpec font{};
+    FontChoice font{};
     std::optional<Rgb> textColour{};
     std::optional<Rgb> backColour{};
     int tabIndex = -1; // keyboard order among the controls that take the focus
@@ -60,6 +66,16 @@ struct ControlSpec {
     bool growToFit = false;               // labels only: the height grows to fit the text
     bool link = false;                    // labels only: highlight colour and pointing hand
     const char* accessibleName = nullptr; // for screen readers where the caption does not say
+};
+
+/// A window: its name, title, where its client area is created (twips, on the screen),
+/// its background and its controls.
+struct FormTable {
+    const char* name = "";
+    const char* caption = ""; // UTF-8
+    TwipRect clientArea{};
+    Rgb backColour = kFormGrey;
+    std::span<const ControlRow> controls{};
 };
 
 } // namespace forms

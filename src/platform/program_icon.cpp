@@ -1,6 +1,6 @@
-#include "forms/icon.h"
+#include "platform/program_icon.h"
 
-namespace forms {
+namespace platform {
 
 QIcon programIcon() {
     QIcon icon;
@@ -11,4 +11,4 @@ QIcon programIcon() {
     return icon;
 }
 
-} // namespace forms
+} // namespace platform

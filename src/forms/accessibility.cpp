@@ -1,0 +1,94 @@
+#include "forms/accessibility.h"
+
+#include "forms/link_label.h"
+#include "forms/wrap_button.h"
+
+#include <QAccessibleWidget>
+
+namespace forms {
+namespace {
+
+QString folded(QString caption) {
+    caption.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    return caption.simplified();
+}
+
+// A command button, named by its caption read as one phrase; while the caption is blank
+// (the conductor-count button in free air) by its accessible name.
+class ButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ButtonAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            const QString caption = folded(button()->text());
+            return caption.isEmpty() ? button()->accessibleName() : caption;
+        }
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    WrapButton* button() const { return static_cast<WrapButton*>(widget()); }
+};
+
+// A link, named by what it does where the program says so, else by its text.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && !widget()->accessibleName().isEmpty())
+            return widget()->accessibleName();
+        if (kind == QAccessible::Name || kind == QAccessible::Value)
+            return link()->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            emit link()->activated();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
+    if (auto* button = qobject_cast<WrapButton*>(object))
+        return new ButtonAccessible(button);
+    if (auto* link = qobject_cast<LinkLabel*>(object))
+        return new LinkAccessible(link);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility() {
+    static bool installed = false;
+    if (!installed) {
+        QAccessible::installFactory(accessibleFor);
+        installed = true;
+    }
+}
+
+} // namespace forms
