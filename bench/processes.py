@@ -6,8 +6,10 @@ Start-up: the real main window (brenvik-startup) and a bare window of the same s
 RUNS times each, offscreen and under Xvfb, and the script prints medians of wall time
 and peak RSS with the ratios to the baseline.
 
-Idle: the real program left open for IDLE_SECONDS under Xvfb; its CPU time comes from
-/proc/PID/stat. The in-process repaint count comes from brenvik-idle.
+Idle: the real program left open for IDLE_SECONDS under Xvfb with a window manager
+(openbox), first shown, then minimized; its CPU time comes from /proc/PID/stat and its
+wake-ups from the main thread's voluntary context switches in /proc/PID/status. The
+in-process repaint count comes from brenvik-idle.
 
 Usage: processes.py BUILD_DIR   (environment: RUNS=20, IDLE_SECONDS=10)
 """
@@ -60,24 +62,49 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")  # utime + stime
 
 
-def idle_cpu(command, env):
-    """CPU seconds a process uses while left alone for idle_seconds."""
-    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(2)  # past start-up
-    before = cpu_seconds(process.pid)
+def wakeups(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("voluntary_ctxt_switches:"):
+                return int(line.split()[1])
+    return 0
+
+
+def sample(pid):
+    """CPU seconds and wake-ups of a process over idle_seconds."""
+    cpu, woken = cpu_seconds(pid), wakeups(pid)
     time.sleep(idle_seconds)
-    used = cpu_seconds(process.pid) - before
-    process.terminate()
-    process.wait()
-    return used
+    return cpu_seconds(pid) - cpu, wakeups(pid) - woken
+
+
+def report(label, cpu, woken):
+    print(f"  {label:34} {cpu:5.2f} s CPU = {100 * cpu / idle_seconds:6.3f} % of one core, "
+          f"{woken / idle_seconds:5.1f} wake-ups/s")
 
 
 def idle_cost(env):
-    used = idle_cpu([program], env)
-    floor = idle_cpu([baseline, "--stay"], env)
-    print(f"idle under Xvfb for {idle_seconds} s: calculator {used:.2f} s CPU = "
-          f"{100 * used / idle_seconds:.3f} % of one core | bare window with a 50 ms timer "
-          f"{floor:.2f} s = {100 * floor / idle_seconds:.3f} %")
+    print(f"idle under Xvfb and openbox, {idle_seconds} s each:")
+    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(2)  # past start-up
+        report("calculator, shown", *sample(process.pid))
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                 "NEC 2017-2023 Brenvik"], env=env, capture_output=True,
+                                text=True, check=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowminimize", "--sync", window], env=env, check=True)
+        time.sleep(1)
+        report("calculator, minimized", *sample(process.pid))
+    finally:
+        process.terminate()
+        process.wait()
+    floor = subprocess.Popen([baseline, "--stay"], env=env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(2)
+        report("bare window with a 50 ms timer", *sample(floor.pid))
+    finally:
+        floor.terminate()
+        floor.wait()
     result = subprocess.run([idle, str(min(idle_seconds, 5))], env=env, capture_output=True, text=True)
     print("in-process:", result.stdout.strip())
 
@@ -94,7 +121,14 @@ def main():
         time.sleep(1)
         x11 = dict(base_env, DISPLAY=display, QT_QPA_PLATFORM="xcb")
         start_up("Xvfb", x11)
-        idle_cost(x11)
+        manager = subprocess.Popen(["openbox"], env=x11, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        try:
+            time.sleep(1)
+            idle_cost(x11)
+        finally:
+            manager.terminate()
+            manager.wait()
     finally:
         xvfb.terminate()
         xvfb.wait()

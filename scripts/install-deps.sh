@@ -4,7 +4,7 @@
 # build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
 # display); test: the checks of the package, its metadata and the Windows resources;
 # robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
-# Python, Xvfb and xdotool. Each target's list includes what building needs.
+# Python, Xvfb, a window manager (openbox) and xdotool to minimize the window. Each target's list includes what building needs.
 # Idempotent: packages already present are left alone, and the package lists are
 # refreshed only when something is missing.
 set -euo pipefail
@@ -23,7 +23,7 @@ case "${1:-build}" in
   package) packages+=("${packaging[@]}") ;;
   screenshots) packages+=("${fonts[@]}") ;;
   test | robustness) packages+=("${fonts[@]}" "${packaging[@]}" "${checks[@]}") ;;
-  bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool) ;;
+  bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool openbox) ;;
   *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench" >&2; exit 2 ;;
 esac
 [[ "${1:-}" == robustness ]] && packages+=(clang valgrind)

@@ -21,6 +21,17 @@ void click(QWidget& window, const char* button, int times = 1) {
         QTest::mouseClick(target, Qt::LeftButton);
 }
 
+// The palette Qt takes from GNOME's dark theme (Adwaita:dark, through its GTK platform
+// theme), for the picture of the window on a dark desktop.
+QPalette gnomeDark() {
+    const QColor window(0x32, 0x32, 0x32), text(0xf0, 0xf0, 0xf0);
+    QPalette palette(text, window, QColor(0x4b4b4b), QColor(0x212121), QColor(0x262626), text,
+                     QColor(0x4b4b4b), QColor(0x242424), window);
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::HighlightedText, text);
+    return palette;
+}
+
 void pickSize(QWidget& window, int row) {
     window.findChild<QComboBox*>(QStringLiteral("ComWS"))->setCurrentIndex(row);
     QTest::qWait(120); // a few ticks: the ampacity list follows, the box is recomputed
@@ -74,6 +85,20 @@ int main(int argc, char* argv[]) {
         click(window, "AmbCmnd", 2);
         pickSize(window, 17);
         save(window, "free-air.png");
+    }
+    {
+        // The same selection as the aluminum picture, on a dark desktop.
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(gnomeDark());
+        Ampacity window;
+        window.show();
+        click(window, "MaterCmnd");
+        click(window, "TempCmnd", 2);
+        click(window, "AmbCmnd", 3);
+        click(window, "NoOfWCmd");
+        pickSize(window, 11);
+        save(window, "dark-desktop.png");
+        QApplication::setPalette(light);
     }
     {
         Ampacity window;

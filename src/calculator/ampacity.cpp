@@ -2,6 +2,7 @@
 
 #include "calculator/ampacity_layout.h"
 #include "calculator/placement.h"
+#include "forms/colours.h"
 #include "forms/form_builder.h"
 #include "platform/program_icon.h"
 #include "readme/about_brenvik.h"
@@ -166,6 +167,23 @@ bool Ampacity::event(QEvent* event) {
         placeWindow();
     }
     return result;
+}
+
+// Nothing the timers do can be seen while the window is minimized: they stop, and the
+// one that ran starts again when the window comes back.
+void Ampacity::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    if (isMinimized() && (Timer1->isActive() || Timer2->isActive())) {
+        pausedTimer_ = Timer1->isActive() ? Timer1 : Timer2;
+        Timer1->stop();
+        Timer2->stop();
+    } else if (!isMinimized() && pausedTimer_) {
+        if (!Timer1->isActive() && !Timer2->isActive())
+            pausedTimer_->start();
+        pausedTimer_ = nullptr;
+    }
 }
 
 void Ampacity::ExitCmd_Click() {

@@ -53,6 +53,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -63,8 +64,9 @@ private:
     void focusSizeList();
 
     std::string decimalSeparator_;
-    QPointer<AboutBrenvik> about_; // the read-me window while it is open
-    bool placedByFrame_ = false;   // placed again once the window frame was known
+    QPointer<AboutBrenvik> about_;  // the read-me window while it is open
+    bool placedByFrame_ = false;    // placed again once the window frame was known
+    QTimer* pausedTimer_ = nullptr; // the timer that ran when the window was minimized
 
     QPushButton* ExitCmd = nullptr;
     QLineEdit* CorectAmpacity = nullptr;

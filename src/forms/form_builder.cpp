@@ -1,6 +1,7 @@
 #include "forms/form_builder.h"
 
 #include "forms/accessibility.h"
+#include "forms/colours.h"
 #include "forms/link_label.h"
 #include "forms/list_combo.h"
 #include "forms/wrap_button.h"
@@ -69,12 +70,16 @@ QWidget* createWidget(const ControlRow& control, QWidget* parent) {
     return nullptr;
 }
 
-// The colour a control is filled with (the roles Qt's styles draw backgrounds with).
-void setBackColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour);
-    widget->setPalette(palette);
+// A control that fixes one of its colours fixes them all: what it does not give is what
+// it would have on a light desktop, in its window's background.
+void fixColours(QWidget* widget, const ControlRow& control, Rgb formBack) {
+    if (!control.textColour && !control.backColour)
+        return; // the theme's, both colours
+    const QPalette light = lightPalette();
+    const QColor text =
+        control.textColour ? toColor(*control.textColour) : light.color(QPalette::WindowText);
+    const QColor back = toColor(control.backColour.value_or(formBack));
+    setColours(widget, text, back, control.backColour ? back : light.color(QPalette::Button));
 }
 
 } // namespace
@@ -110,14 +115,6 @@ void setLabelCaption(QLabel* label, const QString& caption) {
         label->resize(label->sizeHint());
 }
 
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive})
-        for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-            palette.setColor(group, role, colour);
-    widget->setPalette(palette);
-}
-
 void buildForm(QWidget* form, const FormTable& table) {
     installAccessibility();
     form->setObjectName(QString::fromUtf8(table.name));
@@ -125,10 +122,7 @@ void buildForm(QWidget* form, const FormTable& table) {
     const QRect area = toPixels(table.clientArea);
     form->setFixedSize(area.size());
     form->move(area.topLeft());
-    QPalette background = form->palette();
-    background.setColor(QPalette::Window, toColor(table.backColour));
-    form->setPalette(background);
-    form->setAutoFillBackground(true);
+    setFormColours(form, toColor(table.backColour));
 
     // Containers first, so that the controls inside them find their parent.
     std::vector<const ControlRow*> order;
@@ -154,10 +148,7 @@ void buildForm(QWidget* form, const FormTable& table) {
         widget->setObjectName(QString::fromUtf8(control->name));
         widget->setGeometry(toPixels(control->rect));
         widget->setFont(toFont(control->font));
-        if (control->textColour)
-            setTextColour(widget, toColor(*control->textColour));
-        if (control->backColour)
-            setBackColour(widget, toColor(*control->backColour));
+        fixColours(widget, *control, table.backColour);
         if (auto* label = qobject_cast<QLabel*>(widget))
             setLabelCaption(label, label->text());
         if (control->accessibleName) {

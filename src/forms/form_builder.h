@@ -30,7 +30,4 @@ void buildForm(QWidget* form, const FormTable& table);
 /// wrapping label grows downward, a one-line label sideways), keeping its top left.
 void setLabelCaption(QLabel* label, const QString& caption);
 
-/// Gives `widget` a text colour (the roles that Qt's styles draw text with).
-void setTextColour(QWidget* widget, const QColor& colour);
-
 } // namespace forms

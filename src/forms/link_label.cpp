@@ -1,5 +1,7 @@
 #include "forms/link_label.h"
 
+#include "forms/colours.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -10,9 +12,29 @@ LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    QPalette linkPalette = palette();
-    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Highlight));
-    setPalette(linkPalette);
+    followTheme();
+}
+
+void LinkLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        followTheme();
+}
+
+// The text and the focus frame take the theme's highlight colour as it reads on the
+// window's background.
+void LinkLabel::followTheme() {
+    const QPalette window = parentWidget() ? parentWidget()->palette() : palette();
+    const QColor colour =
+        readableOn(window.color(QPalette::Highlight), window.color(QPalette::Window));
+    QPalette link = palette();
+    if (link.color(QPalette::WindowText) == colour && link.color(QPalette::Highlight) == colour)
+        return;
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        link.setColor(group, QPalette::WindowText, colour);
+        link.setColor(group, QPalette::Highlight, colour);
+    }
+    setPalette(link);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -31,7 +53,8 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        emit activated();
+        if (!event->isAutoRepeat())
+            emit activated();
         return;
     default:
         QLabel::keyPressEvent(event);

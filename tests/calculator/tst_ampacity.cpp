@@ -33,6 +33,8 @@ private slots:
     void idleTickLeavesTheBoxTextAlone();
     void exitClosesTheWindow();
     void readMeOpensOnceOnTheWindowsCorner();
+    void timersRestWhileMinimized_data();
+    void timersRestWhileMinimized();
     void commaDecimalLocale();
 
 private:
@@ -267,6 +269,24 @@ void TestAmpacity::readMeOpensOnceOnTheWindowsCorner() {
     QCOMPARE(open().first()->pos(), QPoint(60, 70));
     QTest::mouseClick(control<QPushButton>("ExitCmd"), Qt::LeftButton);
     QVERIFY(open().isEmpty());
+}
+
+void TestAmpacity::timersRestWhileMinimized_data() {
+    QTest::addColumn<bool>("ampacityListDrives");
+    QTest::newRow("size list drives") << false;
+    QTest::newRow("ampacity list drives") << true;
+}
+
+void TestAmpacity::timersRestWhileMinimized() {
+    QFETCH(bool, ampacityListDrives);
+    showAndTick();
+    if (ampacityListDrives)
+        amps()->setFocus();
+    window_->showMinimized();
+    QVERIFY(!timer1()->isActive() && !timer2()->isActive());
+    window_->showNormal();
+    QCOMPARE(timer1()->isActive(), !ampacityListDrives);
+    QCOMPARE(timer2()->isActive(), ampacityListDrives);
 }
 
 // Under German settings the box writes decimal commas; the rows and their read-back

@@ -160,6 +160,13 @@ void TestAboutBrenvik::links() {
     QTest::mousePress(target, Qt::LeftButton, {}, QPoint(2, 2));
     QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(-4, -4));
     QCOMPARE(opened_.size(), 1);
+
+    // Enter held down: one opening, not one per key repeat.
+    for (const bool repeat : {false, true, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(target, &press);
+    }
+    QCOMPARE(opened_, (QStringList{opened, opened}));
 }
 
 QTEST_MAIN(TestAboutBrenvik)
