@@ -4,8 +4,8 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all configure build run test package screenshots fuzz sanitize memcheck robustness \
-        bench mutants clean
+.PHONY: all configure build run test package screenshots fuzz sanitize memcheck random \
+        robustness bench mutants clean
 
 all: build
 
@@ -47,7 +47,8 @@ screenshots:
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/brenvik-screenshots docs @2x
 
 # Robustness runs (CI runs them all after `make test`): libFuzzer targets for
-# FUZZ_SECONDS each, the test suite under ASan and UBSan, a session under valgrind.
+# FUZZ_SECONDS each, long random sequences, the test suite under ASan and UBSan, and a
+# session under valgrind.
 fuzz:
 	@scripts/install-deps.sh robustness
 	scripts/fuzz.sh
@@ -61,7 +62,23 @@ memcheck:
 	@$(MAKE) --no-print-directory build
 	BUILD_DIR=$(BUILD_DIR) scripts/memcheck.sh
 
-robustness: fuzz memcheck sanitize
+# The random sequence test at length: five seeds of 5,000 actions each.
+random:
+	@scripts/install-deps.sh test
+	@$(MAKE) --no-print-directory build
+	@for seed in 1 2 3 4 5; do \
+	  echo "== random sequences, seed $$seed: 5000 actions"; \
+	  BRENVIK_RANDOM_SEED=$$seed BRENVIK_RANDOM_ACTIONS=5000 QT_QPA_PLATFORM=offscreen \
+	    $(BUILD_DIR)/tests/calculator/tst_random_sequences -silent || exit 1; \
+	done
+
+robustness: fuzz random memcheck sanitize
+
+# The suite's power: every fault of scripts/mutants.txt seeded in turn into a scratch
+# copy of the tree (build-mutants/), which the suite must catch. Not part of CI (time).
+mutants:
+	@scripts/install-deps.sh mutants
+	scripts/mutants.py
 
 # Measurements (not tests): see docs/BENCHMARKS.md.
 bench:
@@ -69,4 +86,4 @@ bench:
 	bench/run.sh
 
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench build-mutants

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a make target needs, and nothing more:
-#   install-deps.sh build|run|test|package|screenshots|robustness|bench
+#   install-deps.sh build|run|test|package|screenshots|robustness|bench|mutants
 # build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
 # display); test: the checks of the package, its metadata and the Windows resources;
 # robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
-# Python, Xvfb, a window manager (openbox) and xdotool to minimize the window. Each target's list includes what building needs.
+# Python, Xvfb, a window manager (openbox) and xdotool to minimize the window; mutants:
+# Python. Each target's list includes what building needs.
 # Idempotent: packages already present are left alone, and the package lists are
 # refreshed only when something is missing.
 set -euo pipefail
@@ -23,8 +24,9 @@ case "${1:-build}" in
   package) packages+=("${packaging[@]}") ;;
   screenshots) packages+=("${fonts[@]}") ;;
   test | robustness) packages+=("${fonts[@]}" "${packaging[@]}" "${checks[@]}") ;;
+  mutants) packages+=("${fonts[@]}" python3) ;;
   bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool openbox) ;;
-  *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench" >&2; exit 2 ;;
+  *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench|mutants" >&2; exit 2 ;;
 esac
 [[ "${1:-}" == robustness ]] && packages+=(clang valgrind)
 

@@ -8,11 +8,6 @@
 namespace forms {
 namespace {
 
-QString folded(QString caption) {
-    caption.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    return caption.simplified();
-}
-
 // A command button, named by its caption read as one phrase; while the caption is blank
 // (the conductor-count button in free air) by its accessible name.
 class ButtonAccessible : public QAccessibleWidget {
@@ -22,7 +17,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) {
-            const QString caption = folded(button()->text());
+            const QString caption = button()->text().simplified(); // CR LF read as a blank
             return caption.isEmpty() ? button()->accessibleName() : caption;
         }
         return QAccessibleWidget::text(kind);

@@ -1,314 +1,168 @@
-// The main window's behaviour: its start state, the pairing of the size and ampacity
-// lists by the two timers, the focus handlers, the corrected-ampacity refresh and EXIT.
+// The main window where the random sequences do not reach: its start, the material
+// button with no size selected, the size list taking over while the window is inactive,
+// the timers while minimized, the read-me window's single instance, regional settings,
+// what screen readers are told, and a whole session from the keyboard alone.
 
-#include "calculator/ampacity.h"
-#include "forms/fonts.h"
+#include "fixture.h"
+#include "platform/desktop_shell.h"
 
-#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
-#include <memory>
 
-class TestAmpacity : public QObject {
+class TestAmpacity : public CalculatorTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { forms::loadFonts(); }
-    void init();
-    void cleanup() { window_.reset(); }
+    void init() { start(); }
+    void startUp() {
+        window_ = std::make_unique<Ampacity>();
+        QCOMPARE(window_->windowTitle(), QStringLiteral("NEC 2017-2023 Brenvik"));
+        QCOMPARE(window_->size(), QSize(485, 174)); // 7275 x 2610 twips, fixed
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window_->windowIcon().availableSizes().contains(QSize(32, 32)));
+        // Before the first tick the ampacity list has no row, the box its first text.
+        QCOMPARE(at<QComboBox>("ComAM")->count(), 25);
+        QCOMPARE(at<QComboBox>("ComAM")->currentIndex(), -1);
+        QCOMPARE(at<QLineEdit>("CorectAmpacity")->text(), QStringLiteral("=15A (I × 1 × 1)"));
+        QCOMPARE(at<QLabel>("Label2")->palette().color(QPalette::WindowText), QColor(75, 75, 75));
+        QVERIFY(runs("Timer1") && !runs("Timer2"));
+        QCOMPARE(at<QTimer>("Timer1")->interval() + at<QTimer>("Timer2")->interval(), 100);
+        window_->show();
+        QTRY_COMPARE(at<QComboBox>("ComAM")->currentIndex(), 0); // within a tick
+        QCOMPARE(focused(), QStringLiteral("MaterCmnd"));        // no list's focus handler has run
+    }
 
-    void startState();
-    void noAmpacityRowBeforeTheFirstTick();
-    void sizeListDrivesTheAmpacityList();
-    void ampacityListDrivesTheSizeList();
-    void noSelectionLeavesTheOtherListAlone();
-    void focusHandlersSwitchTheTimers_data();
-    void focusHandlersSwitchTheTimers();
-    void settingARowByProgramRunsNoHandler();
-    void refreshTwiceLeavesWhatOnceLeaves();
-    void correctedAmpacityFollowsTheRowAndFactors();
-    void idleTickLeavesTheBoxTextAlone();
-    void exitClosesTheWindow();
-    void readMeOpensOnceOnTheWindowsCorner();
-    void timersRestWhileMinimized_data();
-    void timersRestWhileMinimized();
-    void commaDecimalLocale();
+    // With no size selected, copper to aluminum selects none, and back selects 14 AWG.
+    void materialFromNoSize() {
+        at<QComboBox>("ComWS")->setCurrentIndex(-1);
+        window_->Timer1_Timer();
+        window_->MaterCmnd_Click();
+        QCOMPARE(at<QComboBox>("ComWS")->currentIndex(), -1);
+        window_->MaterCmnd_Click();
+        QCOMPARE(at<QComboBox>("ComWS")->currentIndex(), 0);
+    }
+
+    // A click that takes the last correction away hands the pairing to the size list, also
+    // while another window is active and the size list gets no focus event.
+    void sizeListDrivesAgainWhileInactive() {
+        at("ComAM")->setFocus();
+        window_->NoOfWFactor = 0.35f; // 41 and above; the next click is 1-3
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        window_->NoOfWCmd_Click();
+        QVERIFY(runs("Timer1") && !runs("Timer2"));
+    }
+
+    void timersRestWhileMinimized_data() {
+        QTest::addColumn<bool>("ampacityListDrives");
+        QTest::newRow("size list drives") << false;
+        QTest::newRow("ampacity list drives") << true;
+    }
+
+    void timersRestWhileMinimized() {
+        QFETCH(bool, ampacityListDrives);
+        if (ampacityListDrives)
+            at("ComAM")->setFocus();
+        at("AboutCmd")->setFocus(); // the list keeps driving
+        window_->showMinimized();
+        QVERIFY(!runs("Timer1") && !runs("Timer2"));
+        window_->showNormal();
+        QVERIFY(runs("Timer1") != ampacityListDrives && runs("Timer2") == ampacityListDrives);
+        auto* driving = at<QComboBox>(ampacityListDrives ? "ComAM" : "ComWS");
+        driving->setCurrentIndex(7);
+        QTRY_COMPARE(at<QComboBox>(ampacityListDrives ? "ComWS" : "ComAM")->currentIndex(), 7);
+    }
+
+    // An idle tick leaves the box's text alone: what the user selected in it stays selected.
+    void idleTickKeepsTheSelectionInTheBox() {
+        window_->AmbCmnd_Click();
+        at<QLineEdit>("CorectAmpacity")->setSelection(1, 5);
+        window_->Timer1_Timer();
+        QCOMPARE(at<QLineEdit>("CorectAmpacity")->selectedText(), QStringLiteral("13.65"));
+    }
+
+    void readMeOpensOnce() {
+        window_->move(123, 45);
+        window_->AboutCmd_Click();
+        window_->move(60, 70);
+        window_->AboutCmd_Click(); // brought forward, not loaded again
+        QCOMPARE(openReadMe()->pos(), QPoint(123, 45));
+        openReadMe()->close();
+        QTest::qWait(0);           // closed, it is discarded
+        window_->AboutCmd_Click(); // loaded afresh, on the window's new corner
+        QCOMPARE(openReadMe()->pos(), QPoint(60, 70));
+    }
+
+    // Under German settings the box writes decimal commas; the rows stay as they are.
+    void commaDecimalLocale() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        start();
+        QLocale::setDefault(QLocale::c());
+        window_->AmbCmnd_Click();
+        window_->NoOfWCmd_Click();
+        QCOMPARE(at<QLineEdit>("CorectAmpacity")->text(),
+                 QStringLiteral("=10,92 A  (I × 0,91 × 0,8)"));
+    }
+
+    // Two-line captions read as one phrase, a blank one by the button's name, a list by
+    // the label whose buddy it is (as Linux screen readers name it).
+    void accessibleNames() {
+        const auto name = [this](const char* control) {
+            return QAccessible::queryAccessibleInterface(at(control))->text(QAccessible::Name);
+        };
+        window_->AmbCmnd_Click();
+        QCOMPARE(name("AmbCmnd"), QStringLiteral("Ambient 31-35°C (87-95°F)"));
+        QCOMPARE(name("CorectAmpacity"), QStringLiteral("Corrected ampacity"));
+        window_->CondCmnd_Click();
+        QCOMPARE(name("NoOfWCmd"), QStringLiteral("Number of conductors"));
+        const auto labels = QAccessible::queryAccessibleInterface(at("ComWS"))->relations();
+        QCOMPARE(labels.value(0).first->text(QAccessible::Name), QStringLiteral("Conductor size"));
+    }
+
+    // Aluminum, 90 °C, free air, 4/0 AWG with an ambient correction, the read-me window and
+    // its mail link, and EXIT, all from the keyboard.
+    void keyboardOnlySession() {
+        QStringList opened;
+        platform::setShellOpener([&opened](const QString& file) { opened << file; });
+        const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        press(Qt::Key_Space); // aluminum; the size list takes the focus
+        QCOMPARE(focused(), QStringLiteral("ComWS"));
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Return, {}, 2); // 75 °C, then 90 °C
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Space);        // free air; the size list takes the focus
+        press(Qt::Key_Down, {}, 11); // 12 AWG + 11 rows: 4/0 AWG
+        window_->Timer1_Timer();     // a user's next key comes a tick or more later
+        press(Qt::Key_Tab, {}, 2);   // through the ampacity list, which then drives
+        press(Qt::Key_Space);        // 31-35 °C
+        window_->Timer2_Timer();
+        QCOMPARE(at<QComboBox>("ComWS")->currentText(), QStringLiteral("   4/0 AWG"));
+        QCOMPARE(at<QLineEdit>("CorectAmpacity")->text(), QStringLiteral("=302.4 A  (I × 0.96)"));
+        press(Qt::Key_Tab);   // the count button is disabled in free air: skipped
+        press(Qt::Key_Enter); // READ ME
+        QVERIFY(openReadMe() && QTest::qWaitForWindowActive(openReadMe()));
+        QCOMPARE(focused(), QStringLiteral("Command3"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Return); // the mail link
+        QCOMPARE(opened, QStringList{"Mailto:brenvik@tarnholm.example"});
+        press(Qt::Key_Escape); // closes the read-me window, back to the calculator
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Space); // EXIT
+        QVERIFY(!window_->isVisible());
+        platform::setShellOpener({});
+    }
 
 private:
-    template <typename T> T* control(const char* name) {
-        auto* found = window_->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    QComboBox* sizes() { return control<QComboBox>("ComWS"); }
-    QComboBox* amps() { return control<QComboBox>("ComAM"); }
-    QLineEdit* box() { return control<QLineEdit>("CorectAmpacity"); }
-    QTimer* timer1() { return control<QTimer>("Timer1"); }
-    QTimer* timer2() { return control<QTimer>("Timer2"); }
-    void showAndTick();
-
-    std::unique_ptr<Ampacity> window_;
+    bool runs(const char* timer) { return at<QTimer>(timer)->isActive(); }
 };
-
-void TestAmpacity::init() {
-    window_ = std::make_unique<Ampacity>();
-}
-
-void TestAmpacity::showAndTick() {
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QTRY_COMPARE(amps()->currentIndex(), 0); // the first Timer1 tick
-}
-
-void TestAmpacity::startState() {
-    showAndTick();
-    QCOMPARE(control<QPushButton>("MaterCmnd")->text(), QStringLiteral("CU"));
-    QCOMPARE(control<QPushButton>("CondCmnd")->text(), QStringLiteral("Raceway or\u00A0Cable"));
-    QCOMPARE(control<QPushButton>("TempCmnd")->text(),
-             QStringLiteral("Insulation 60\u00B0C\u00A0(140\u00B0F)"));
-    for (const char* name : {"MaterCmnd", "CondCmnd", "TempCmnd", "AmbCmnd", "NoOfWCmd"})
-        QVERIFY(control<QPushButton>(name)->isEnabled());
-
-    QCOMPARE(sizes()->count(), 25);
-    QCOMPARE(sizes()->currentIndex(), 0);
-    QCOMPARE(sizes()->currentText(), QStringLiteral("     14 AWG"));
-    QCOMPARE(sizes()->itemText(24), QStringLiteral(" 2000 MCM"));
-    QCOMPARE(amps()->count(), 25);
-    QCOMPARE(amps()->itemText(0), QStringLiteral("   15A"));
-    QCOMPARE(amps()->itemText(1), QStringLiteral("   20A"));
-    QCOMPARE(amps()->itemText(2), QStringLiteral("   30 A"));
-    QCOMPARE(control<QLabel>("Label1")->text(),
-             QStringLiteral("Table 310.15(B)(16) / Table 310.16"));
-    QVERIFY(control<QLabel>("Label2")->text().startsWith(
-        QLatin1String("Ampacities of Insulated Conductors")));
-
-    QVERIFY(!box()->isVisible());
-    QCOMPARE(box()->text(), QStringLiteral("=15 A  (I \u00D7 1)"));
-    QVERIFY(timer1()->isActive());
-    QVERIFY(!timer2()->isActive());
-    QCOMPARE(QApplication::focusWidget(), control<QWidget>("MaterCmnd"));
-
-    QCOMPARE(window_->TempSel, 2);
-    QCOMPARE(window_->MaterSel, 0);
-    QCOMPARE(window_->CondSel, 0);
-    QCOMPARE(window_->SizeRow, 0);
-    QCOMPARE(window_->AmpRow, 0);
-    QCOMPARE(window_->AmbFactor, 1.0f);
-    QCOMPARE(window_->NoOfWFactor, 1.0f);
-    QCOMPARE(window_->TableAmps, 15.0f);
-    QCOMPARE(window_->CorrectedAmps, 15.0f);
-}
-
-void TestAmpacity::noAmpacityRowBeforeTheFirstTick() {
-    QCOMPARE(amps()->count(), 25);
-    QCOMPARE(amps()->currentIndex(), -1);
-    QCOMPARE(box()->text(), QStringLiteral("=15A (I \u00D7 1 \u00D7 1)")); // not yet computed
-}
-
-void TestAmpacity::sizeListDrivesTheAmpacityList() {
-    showAndTick();
-    sizes()->setFocus();
-    QTest::keyClick(sizes(), Qt::Key_Down); // 12 AWG
-    QCOMPARE(sizes()->currentIndex(), 1);
-    QTRY_COMPARE(amps()->currentIndex(), 1);
-    QCOMPARE(window_->TableAmps, 20.0f);
-
-    sizes()->setCurrentIndex(12); // 4/0 AWG
-    QTRY_COMPARE(amps()->currentIndex(), 12);
-    QCOMPARE(amps()->currentText(), QStringLiteral("  195 A"));
-    QCOMPARE(window_->SizeRow, 12);
-    QCOMPARE(window_->AmpRow, 12);
-}
-
-void TestAmpacity::ampacityListDrivesTheSizeList() {
-    showAndTick();
-    amps()->setFocus();
-    QVERIFY(timer2()->isActive());
-    QTest::keyClick(amps(), Qt::Key_End);
-    QCOMPARE(amps()->currentIndex(), 24);
-    QTRY_COMPARE(sizes()->currentIndex(), 24);
-    QCOMPARE(sizes()->currentText(), QStringLiteral(" 2000 MCM"));
-    QCOMPARE(window_->TableAmps, 555.0f);
-    QCOMPARE(window_->SizeRow, 24);
-}
-
-// With no row in the driving list both row fields become -1, the other list keeps its
-// row and the box is still refreshed from what the ampacity list shows.
-void TestAmpacity::noSelectionLeavesTheOtherListAlone() {
-    showAndTick();
-    sizes()->setCurrentIndex(5);
-    window_->Timer1_Timer();
-    sizes()->setCurrentIndex(-1);
-    window_->Timer1_Timer();
-    QCOMPARE(window_->SizeRow, -1);
-    QCOMPARE(window_->AmpRow, -1);
-    QCOMPARE(amps()->currentIndex(), 5);
-    QCOMPARE(window_->TableAmps, 70.0f);
-}
-
-void TestAmpacity::focusHandlersSwitchTheTimers_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("by program") << "program";
-    QTest::newRow("by mouse") << "mouse";
-    QTest::newRow("by keyboard") << "keyboard";
-}
-
-void TestAmpacity::focusHandlersSwitchTheTimers() {
-    QFETCH(QString, how);
-    showAndTick();
-    const auto enter = [&](QComboBox* list) {
-        if (how == QLatin1String("program")) {
-            list->setFocus();
-        } else if (how == QLatin1String("mouse")) {
-            QTest::mouseClick(list, Qt::LeftButton);
-            QTRY_VERIFY(list->view()->isVisible());
-            QTest::keyClick(list->view(), Qt::Key_Escape); // close the popup again
-            QTRY_VERIFY(!list->view()->isVisible());
-        } else {
-            while (QApplication::focusWidget() != list)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(QApplication::focusWidget(), list);
-    };
-    enter(amps());
-    QVERIFY(!timer1()->isActive());
-    QVERIFY(timer2()->isActive());
-    enter(sizes());
-    QVERIFY(timer1()->isActive());
-    QVERIFY(!timer2()->isActive());
-    // Leaving a list for a button keeps the list driving.
-    enter(amps());
-    control<QWidget>("AmbCmnd")->setFocus();
-    QVERIFY(timer2()->isActive() && !timer1()->isActive());
-}
-
-void TestAmpacity::settingARowByProgramRunsNoHandler() {
-    showAndTick();
-    amps()->setFocus(); // Timer2 drives
-    sizes()->setCurrentIndex(7);
-    QVERIFY(timer2()->isActive() && !timer1()->isActive());
-    window_->Timer2_Timer(); // ComAM still drives: the size list goes back to row 0
-    QCOMPARE(sizes()->currentIndex(), 0);
-}
-
-void TestAmpacity::refreshTwiceLeavesWhatOnceLeaves() {
-    showAndTick();
-    const auto snapshot = [&] {
-        QStringList rows;
-        for (int i = 0; i < amps()->count(); ++i)
-            rows << amps()->itemText(i);
-        return std::tuple(rows, amps()->currentIndex(), control<QLabel>("Label1")->text(),
-                          control<QLabel>("Label2")->text(), box()->isVisibleTo(window_.get()),
-                          timer1()->isActive(), timer2()->isActive());
-    };
-    window_->TiCom1_Click();
-    const auto once = snapshot();
-    window_->TiCom1_Click();
-    QCOMPARE(snapshot(), once);
-    QCOMPARE(amps()->count(), 25);
-    QCOMPARE(amps()->currentIndex(), -1); // the refresh selects no row
-}
-
-void TestAmpacity::correctedAmpacityFollowsTheRowAndFactors() {
-    showAndTick();
-    window_->AmbFactor = 0.91f;
-    window_->TiCom1_Click(); // shows the box: a correction applies
-    QVERIFY(box()->isVisible());
-    sizes()->setCurrentIndex(2); // 10 AWG, 30 A at 60 °C
-    QTRY_COMPARE(box()->text(), QStringLiteral("=27.3 A  (I \u00D7 0.91)"));
-    QCOMPARE(window_->CorrectedAmps, 27.3f);
-    window_->NoOfWFactor = 0.8f;
-    window_->TiCom2_Click();
-    QCOMPARE(box()->text(), QStringLiteral("=21.84 A  (I \u00D7 0.91 \u00D7 0.8)"));
-}
-
-// An idle tick must not rewrite the box: the user's selection in it survives.
-void TestAmpacity::idleTickLeavesTheBoxTextAlone() {
-    showAndTick();
-    window_->AmbFactor = 0.91f;
-    window_->TiCom1_Click();
-    QTRY_COMPARE(box()->text(), QStringLiteral("=13.65 A  (I \u00D7 0.91)"));
-    box()->setSelection(1, 5);
-    window_->Timer1_Timer();
-    window_->Timer1_Timer();
-    QCOMPARE(box()->selectedText(), QStringLiteral("13.65"));
-    // Typing into the box is undone by the next tick.
-    box()->setText(QStringLiteral("typed"));
-    window_->Timer1_Timer();
-    QCOMPARE(box()->text(), QStringLiteral("=13.65 A  (I \u00D7 0.91)"));
-}
-
-void TestAmpacity::exitClosesTheWindow() {
-    showAndTick();
-    QTest::mouseClick(control<QPushButton>("ExitCmd"), Qt::LeftButton);
-    QVERIFY(!window_->isVisible());
-}
-
-void TestAmpacity::readMeOpensOnceOnTheWindowsCorner() {
-    showAndTick();
-    const auto open = [] {
-        QList<QWidget*> found;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == QLatin1String("AboutBrenvik") && top->isVisible())
-                found << top;
-        return found;
-    };
-    window_->move(123, 45);
-    window_->AboutCmd_Click();
-    window_->move(60, 70);
-    window_->AboutCmd_Click(); // brought forward, not loaded again
-    QCOMPARE(open().size(), 1);
-    QCOMPARE(open().first()->pos(), QPoint(123, 45));
-    QTest::mouseClick(open().first()->findChild<QPushButton*>("Command3"), Qt::LeftButton);
-    QTest::qWait(0);           // closed, it is discarded
-    window_->AboutCmd_Click(); // loaded afresh, on the window's new corner
-    QCOMPARE(open().first()->pos(), QPoint(60, 70));
-    QTest::mouseClick(control<QPushButton>("ExitCmd"), Qt::LeftButton);
-    QVERIFY(open().isEmpty());
-}
-
-void TestAmpacity::timersRestWhileMinimized_data() {
-    QTest::addColumn<bool>("ampacityListDrives");
-    QTest::newRow("size list drives") << false;
-    QTest::newRow("ampacity list drives") << true;
-}
-
-void TestAmpacity::timersRestWhileMinimized() {
-    QFETCH(bool, ampacityListDrives);
-    showAndTick();
-    if (ampacityListDrives)
-        amps()->setFocus();
-    window_->showMinimized();
-    QVERIFY(!timer1()->isActive() && !timer2()->isActive());
-    window_->showNormal();
-    QCOMPARE(timer1()->isActive(), !ampacityListDrives);
-    QCOMPARE(timer2()->isActive(), ampacityListDrives);
-}
-
-// Under German settings the box writes decimal commas; the rows and their read-back
-// stay as they are.
-void TestAmpacity::commaDecimalLocale() {
-    const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    window_ = std::make_unique<Ampacity>();
-    QLocale::setDefault(previous);
-    showAndTick();
-    window_->TempCmnd_Click();
-    window_->TempCmnd_Click(); // 90 °C
-    window_->Timer1_Timer();
-    QCOMPARE(amps()->itemText(0), QStringLiteral("   25 A (15A)"));
-    window_->AmbCmnd_Click();
-    window_->AmbCmnd_Click();
-    QCOMPARE(box()->text(), QStringLiteral("=22,75 A  (I \u00D7 0,91)"));
-    QCOMPARE(window_->TableAmps, 25.0f);
-    QCOMPARE(window_->CorrectedAmps, 22.75f);
-    window_->NoOfWCmd_Click();
-    QCOMPARE(box()->text(), QStringLiteral("=18,2 A  (I \u00D7 0,91 \u00D7 0,8)"));
-}
 
 QTEST_MAIN(TestAmpacity)
 #include "tst_ampacity.moc"

@@ -1,0 +1,52 @@
+// Twips as pixels, and the command button's caption, checked on the rendered pixels
+// against the caption broken by hand: wrapped at word boundaries, CR LF as one line
+// break, no-break spaces holding their words together.
+
+#include "forms/fonts.h"
+#include "forms/form_builder.h"
+#include "forms/wrap_button.h"
+
+#include <QTest>
+
+namespace {
+
+QImage render(const QString& caption, int width) {
+    forms::WrapButton button(caption);
+    button.setFont(forms::toFont({})); // the windows' MS Sans Serif 8.25 pt
+    button.resize(width, 42);
+    return button.grab().toImage();
+}
+
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { forms::loadFonts(); }
+    void lines_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("sameAs"); // the caption broken by hand
+        // clang-format off
+        QTest::newRow("long: wraps") << "Ambient Temperature   26-30°C (78-86°F)" << 130 << "Ambient Temperature\n26-30°C (78-86°F)";
+        QTest::newRow("CR LF: one break") << "Number of conductors\r\n1-3" << 130 << "Number of conductors\n1-3";
+        QTest::newRow("no-break space") << "Raceway or\u00A0Cable" << 60 << "Raceway\nor\u00A0Cable";
+        QTest::newRow("ordinary space") << "Raceway or Cable" << 60 << "Raceway or\nCable";
+        // clang-format on
+    }
+
+    // Each edge rounded to the nearest pixel, so that neighbours stay flush.
+    void twipsToPixels() {
+        QCOMPARE(forms::toPixels({165, 2000, 1344, 315}), QRect(11, 133, 90, 21));
+    }
+
+    void lines() {
+        QFETCH(QString, caption);
+        QFETCH(int, width);
+        QFETCH(QString, sameAs);
+        QCOMPARE(render(caption, width), render(sameAs, width));
+    }
+};
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"
