@@ -66,17 +66,6 @@ int main(int argc, char* argv[]) {
         save(window, "main-window.png");
     }
     {
-        // Aluminum, 90 °C, 41-45 °C ambient, 4-6 conductors, 4/0 AWG.
-        Ampacity window;
-        window.show();
-        click(window, "MaterCmnd");
-        click(window, "TempCmnd", 2);
-        click(window, "AmbCmnd", 3);
-        click(window, "NoOfWCmd");
-        pickSize(window, 11);
-        save(window, "aluminum-corrected.png");
-    }
-    {
         // Copper in free air, 75 °C, 36-40 °C ambient, 500 MCM.
         Ampacity window;
         window.show();
@@ -86,10 +75,12 @@ int main(int argc, char* argv[]) {
         pickSize(window, 17);
         save(window, "free-air.png");
     }
-    {
-        // The same selection as the aluminum picture, on a dark desktop.
-        const QPalette light = QApplication::palette();
-        QApplication::setPalette(gnomeDark());
+    // Aluminum, 90 °C, 41-45 °C ambient, 4-6 conductors, 4/0 AWG, on a light desktop and on
+    // a dark one.
+    const QPalette light = QApplication::palette();
+    for (const auto& [palette, name] :
+         {std::pair{light, "aluminum-corrected.png"}, std::pair{gnomeDark(), "dark-desktop.png"}}) {
+        QApplication::setPalette(palette);
         Ampacity window;
         window.show();
         click(window, "MaterCmnd");
@@ -97,9 +88,9 @@ int main(int argc, char* argv[]) {
         click(window, "AmbCmnd", 3);
         click(window, "NoOfWCmd");
         pickSize(window, 11);
-        save(window, "dark-desktop.png");
-        QApplication::setPalette(light);
+        save(window, name);
     }
+    QApplication::setPalette(light);
     {
         Ampacity window;
         window.show();
