@@ -62,13 +62,13 @@ memcheck:
 	@$(MAKE) --no-print-directory build
 	BUILD_DIR=$(BUILD_DIR) scripts/memcheck.sh
 
-# The random sequence test at length: five seeds of 5,000 actions each.
+# The random sequence test at length: five seeds of 10,000 actions each.
 random:
 	@scripts/install-deps.sh test
 	@$(MAKE) --no-print-directory build
 	@for seed in 1 2 3 4 5; do \
-	  echo "== random sequences, seed $$seed: 5000 actions"; \
-	  BRENVIK_RANDOM_SEED=$$seed BRENVIK_RANDOM_ACTIONS=5000 QT_QPA_PLATFORM=offscreen \
+	  echo "== random sequences, seed $$seed: 10000 actions"; \
+	  BRENVIK_RANDOM_SEED=$$seed BRENVIK_RANDOM_ACTIONS=10000 QT_QPA_PLATFORM=offscreen \
 	    $(BUILD_DIR)/tests/calculator/tst_random_sequences -silent || exit 1; \
 	done
 
