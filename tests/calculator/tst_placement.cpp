@@ -25,7 +25,7 @@ private slots:
         // clang-format off
         QTest::newRow("half of 2611 to even 1306") << QList{7000, 2611, 15360} << QPoint(7054, 1306);
         QTest::newRow("half of 2613 to even 1306") << QList{7000, 2613, 15360} << QPoint(7054, 1306);
-        QTest::newRow("4K screen, past 16 bits") << QList{7275, 2610, 57600} << QPoint(49020, 1305);
+        QTest::newRow("4K screen, 57,600 twips across") << QList{7275, 2610, 57600} << QPoint(49020, 1305);
         QTest::newRow("just fits: left 0") << QList{7275, 2610, 8580} << QPoint(0, 1305);
         QTest::newRow("a twip too narrow: top left") << QList{7275, 2610, 8579} << QPoint(0, 0);
         // clang-format on

@@ -220,7 +220,7 @@ private slots:
         row("empty row text reads 0", "", {0.91f, 0.8f}, {0, 0}, "=0 A  (I × 0.91 × 0.8)");
         row("decimal comma", "   25 A", {0.91f, 1}, {25, 22.75f}, "=22,75 A  (I × 0,91)", ",");
         row("two-byte separator", "   25 A", {0.91f, 1}, {25, 22.75f}, "=22٫75 A  (I × 0٫91)", "٫");
-        row("seven digits, past 16 bits", "1234567 A", {1, 0.5f}, {1234567, 617283.5f}, "=617283.5 A  (I × 1 × 0.5)");
+        row("a seven-digit row, exact", "1234567 A", {1, 0.5f}, {1234567, 617283.5f}, "=617283.5 A  (I × 1 × 0.5)");
         row("beyond single precision", "300000000000000000000000000000000000000", {1.29f, 1}, {3e38f, inf}, "out of range");
         // clang-format on
     }
