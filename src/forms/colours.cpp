@@ -50,11 +50,11 @@ void setColours(QWidget* widget, const QColor& text, const QColor& back, const Q
 }
 
 void setFormColours(QWidget* form, const QColor& back) {
+    const QPalette light = lightPalette();
     QPalette palette = form->palette();
     for (const auto group : kGroups) {
         palette.setColor(group, QPalette::Window, back);
-        palette.setColor(group, QPalette::WindowText,
-                         lightPalette().color(group, QPalette::WindowText));
+        palette.setColor(group, QPalette::WindowText, light.color(group, QPalette::WindowText));
     }
     form->setPalette(palette);
     form->setAutoFillBackground(true);
