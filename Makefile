@@ -75,10 +75,13 @@ random:
 robustness: fuzz random memcheck sanitize
 
 # The suite's power: every fault of scripts/mutants.txt seeded in turn into a scratch
-# copy of the tree (build-mutants/), which the suite must catch. Not part of CI (time).
+# copy of the tree (build-mutants/), which the suite must catch; with SAMPLE=N (and
+# SEED=S), N faults drawn at random from src/ instead. Not part of CI (time).
+SAMPLE ?=
+SEED ?= 1
 mutants:
 	@scripts/install-deps.sh mutants
-	scripts/mutants.py
+	scripts/mutants.py $(if $(SAMPLE),--sample $(SAMPLE) --seed $(SEED))
 
 # Measurements (not tests): see docs/BENCHMARKS.md.
 bench:

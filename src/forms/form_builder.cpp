@@ -149,8 +149,13 @@ void buildForm(QWidget* form, const FormTable& table) {
         widget->setGeometry(toPixels(control->rect));
         widget->setFont(toFont(control->font));
         fixColours(widget, *control, table.backColour);
-        if (auto* label = qobject_cast<QLabel*>(widget))
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            // A one-line label is at least a line high, so that no descender is cut off.
+            if (!label->wordWrap())
+                label->resize(label->width(),
+                              std::max(label->height(), label->fontMetrics().height()));
             setLabelCaption(label, label->text());
+        }
         if (control->accessibleName) {
             const QString name = QString::fromUtf8(control->accessibleName);
             widget->setAccessibleName(name);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 namespace platform {
 
@@ -9,11 +8,5 @@ namespace platform {
 /// desktop associates with it, in a normal window. The result is ignored: with no such
 /// program nothing is shown and nothing changes.
 void shellOpen(const QString& file);
-
-using ShellOpener = std::function<void(const QString& file)>;
-
-/// Replaces what shellOpen() does, for tests that record instead of opening; returns
-/// the opener it replaced.
-ShellOpener setShellOpener(ShellOpener opener);
 
 } // namespace platform

@@ -1,23 +1,14 @@
 #pragma once
 
-// What the tests of the main window start from: the window shown, active and ticked
-// once, its controls found by name, and the read-me window while it is open.
+// What the tests of the main window start from: the window shown, active and past its
+// first tick, its controls found by name, and the read-me window while it is open.
 
 #include "calculator/ampacity.h"
 #include "forms/fonts.h"
 #include "text.h"
+#include "ui.h"
 
-#include <QApplication>
-#include <QTest>
 #include <memory>
-
-/// The control `name` of `window`; the test run stops where there is none.
-template <typename T = QWidget> T* control(const QWidget* window, const char* name) {
-    auto* found = window->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 /// The read-me window while it is open, else nothing.
 inline QWidget* openReadMe() {
@@ -27,11 +18,6 @@ inline QWidget* openReadMe() {
     return nullptr;
 }
 
-/// The name of the control that has the keyboard focus.
-inline QString focused() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
 class CalculatorTest : public QObject {
 protected:
     void start() {
@@ -39,11 +25,15 @@ protected:
         window_ = std::make_unique<Ampacity>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        window_->Timer1_Timer();
+        COMPARE_SOON(at<QComboBox>("ComAM")->currentIndex(), 0); // the first tick
     }
     template <typename T = QWidget> T* at(const char* name) {
         return control<T>(window_.get(), name);
     }
+    void clickOn(const char* name, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            click(at(name));
+    }
 
-    std::unique_ptr<Ampacity> window_;
+    std::unique_ptr<QWidget> window_;
 };

@@ -1,12 +1,13 @@
-// How the main and read-me windows look: at the scale the test runs with (1, 1.5 or 2;
-// see CMakeLists) every caption, row and result the calculator can show fits its control;
-// under light, dark and high-contrast desktop palettes every caption, row and result
-// reads at 4.5:1 at least against what is painted behind it, measured on the pixels.
+// How the main and read-me windows look: the colours, fonts, underline and pointers a
+// user relies on, read off the pixels where they are drawn; at the scale the test runs
+// with (1, 1.5 or 2; see CMakeLists) every caption, paragraph, row and result the
+// calculator can show is set and whole; under light, dark and high-contrast desktop
+// palettes every caption, row and result reads at 4.5:1 at least against what is painted
+// behind it.
 
 #include "fixture.h"
 #include "forms/colours.h"
 #include "forms/list_combo.h"
-#include "readme/about_brenvik.h"
 #include "rules/corrected_ampacity.h"
 #include "rules/cycles.h"
 
@@ -44,36 +45,187 @@ double contrast(const QImage& image, const QRect& area) {
     return forms::contrastRatio(dark, light);
 }
 
+// The colour a control writes in on the light desktop: its darkest pixel.
+QColor ink(const QImage& image) {
+    QRgb darkest = qRgb(255, 255, 255);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < qGray(darkest))
+                darkest = image.pixel(x, y);
+    return QColor(darkest);
+}
+
+// Whether a line in the ink's colour runs under the whole text: some row of pixels is
+// inked from the text's first inked column to its last.
+bool underlined(const QImage& image) {
+    const QColor colour = ink(image);
+    const auto inked = [&](int x, int y) {
+        return qGray(image.pixel(x, y)) <= (qGray(colour.rgb()) + 224) / 2;
+    };
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (inked(x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        for (int x = first; x <= last && inked(x, y); ++x)
+            ++run;
+        if (last > first && run == last - first + 1)
+            return true;
+    }
+    return false;
+}
+
+QString fontText(const QFont& font) {
+    return QStringLiteral("%1 %2%3")
+        .arg(font.family())
+        .arg(font.pointSizeF())
+        .arg(font.bold() ? QStringLiteral(" bold") : QString());
+}
+
+// What keeps a label's caption from being seen whole: empty, the placeholder it was
+// built with, cut off at its edge, or under another control.
+QString unseen(const QLabel* label) {
+    if (label->text().isEmpty() || label->text() == label->objectName())
+        return QStringLiteral("not set");
+    const QRect room = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect need = label->fontMetrics().boundingRect(
+        QRect(room.topLeft(), QSize(room.width(), 1 << 20)), flags, label->text());
+    if (need.width() > room.width() || need.height() > room.height())
+        return QStringLiteral("cut: needs %1 x %2 px, has %3 x %4")
+            .arg(need.width())
+            .arg(need.height())
+            .arg(room.width())
+            .arg(room.height());
+    for (const QObject* object : label->parentWidget()->children()) {
+        const auto* other = qobject_cast<const QWidget*>(object);
+        if (other && other != label && other->isVisible() &&
+            !qobject_cast<const QGroupBox*>(other) &&
+            other->geometry().intersects(label->geometry()))
+            return QStringLiteral("under ") + other->objectName();
+    }
+    return QString();
+}
+
 } // namespace
 
 class TestLooks : public CalculatorTest {
     Q_OBJECT
 private slots:
-    void initTestCase() { start(); }
-    void tableTitle() { // the longer one, Table 310.16's, on three lines
-        auto* title = at<QLabel>("Label2");
-        const QRect need =
-            title->fontMetrics().boundingRect(title->rect(), Qt::TextWordWrap, title->text());
-        QVERIFY(need.height() <= title->height());
+    void look_data() {
+        QTest::addColumn<QStringList>("clicks"); // from the start
+        QTest::addColumn<QString>("control");    // "readme/…": in the read-me window
+        QTest::addColumn<QString>("aspect");
+        QTest::addColumn<QVariant>("expected");
+        // The result box on screen and the read-me window open; then aluminum; then copper.
+        const QStringList copper{"AmbCmnd", "AboutCmd"}, aluminum{"AmbCmnd", "MaterCmnd"};
+        const QStringList copperAgain{"AmbCmnd", "MaterCmnd", "MaterCmnd"};
+        const QColor red(128, 0, 0), blue(0, 0, 192);
+        // clang-format off
+        QTest::newRow("copper: sizes in dark red") << copper << "ComWS" << "ink" << QVariant(red);
+        QTest::newRow("copper: ampacities in dark red") << copper << "ComAM" << "ink" << QVariant(red);
+        QTest::newRow("copper: result in dark red") << copper << "CorectAmpacity" << "ink" << QVariant(red);
+        QTest::newRow("table title in dark grey") << copper << "Label2" << "ink" << QVariant(QColor(75, 75, 75));
+        QTest::newRow("mail link: the desktop's highlight hue") << copper << "readme/LabelMail" << "hue" << QVariant();
+        QTest::newRow("web link: the desktop's highlight hue") << copper << "readme/LabelTarnholm" << "hue" << QVariant();
+        QTest::newRow("mail link underlined") << copper << "readme/LabelMail" << "underline" << QVariant(true);
+        QTest::newRow("web link underlined") << copper << "readme/LabelTarnholm" << "underline" << QVariant(true);
+        QTest::newRow("paragraph not underlined") << copper << "readme/Label4" << "underline" << QVariant(false);
+        QTest::newRow("mail link: pointing hand") << copper << "readme/LabelMail" << "cursor" << QVariant(int(Qt::PointingHandCursor));
+        QTest::newRow("web link: pointing hand") << copper << "readme/LabelTarnholm" << "cursor" << QVariant(int(Qt::PointingHandCursor));
+        QTest::newRow("result: no-drop pointer") << copper << "CorectAmpacity" << "cursor" << QVariant(int(Qt::ForbiddenCursor));
+        QTest::newRow("font: selector button") << copper << "MaterCmnd" << "font" << QVariant("MS Sans Serif 8.25");
+        QTest::newRow("font: window button") << copper << "ExitCmd" << "font" << QVariant("Arial 9");
+        QTest::newRow("font: list") << copper << "ComAM" << "font" << QVariant("MS Sans Serif 8.25");
+        QTest::newRow("font: table number") << copper << "Label1" << "font" << QVariant("Arial 9");
+        QTest::newRow("font: OK") << copper << "readme/Command3" << "font" << QVariant("MS Sans Serif 8.25 bold");
+        QTest::newRow("font: paragraph") << copper << "readme/Label3" << "font" << QVariant("Arial 9.75");
+        QTest::newRow("font: version line") << copper << "readme/Label6" << "font" << QVariant("Arial 8.25");
+        QTest::newRow("font: link") << copper << "readme/LabelMail" << "font" << QVariant("Arial 9.75");
+        QTest::newRow("aluminum: sizes in dark blue") << aluminum << "ComWS" << "ink" << QVariant(blue);
+        QTest::newRow("aluminum: ampacities in dark blue") << aluminum << "ComAM" << "ink" << QVariant(blue);
+        QTest::newRow("aluminum: result in dark blue") << aluminum << "CorectAmpacity" << "ink" << QVariant(blue);
+        QTest::newRow("copper again: sizes") << copperAgain << "ComWS" << "ink" << QVariant(red);
+        QTest::newRow("copper again: ampacities") << copperAgain << "ComAM" << "ink" << QVariant(red);
+        QTest::newRow("copper again: result") << copperAgain << "CorectAmpacity" << "ink" << QVariant(red);
+        // clang-format on
+    }
+
+    void look() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, control);
+        QFETCH(QString, aspect);
+        QFETCH(QVariant, expected);
+        showAfter(clicks);
+        QTest::mouseMove(window_->windowHandle(), QPoint(1, 1)); // no hover highlight
+        const QWidget* window = control.startsWith("readme/") ? openReadMe() : window_.get();
+        QVERIFY(window);
+        auto* widget = ::control(window, qPrintable(control.section('/', -1)));
+        const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (aspect == "ink") {
+            const QColor seen = ink(image), wanted = expected.value<QColor>();
+            QVERIFY2(qAbs(seen.red() - wanted.red()) + qAbs(seen.green() - wanted.green()) +
+                             qAbs(seen.blue() - wanted.blue()) <=
+                         24,
+                     qPrintable(seen.name()));
+        } else if (aspect == "hue") {
+            const QColor seen = ink(image);
+            const int wanted = QApplication::palette().color(QPalette::Highlight).hslHue();
+            QVERIFY2(seen.hslSaturation() > 64 && qAbs(seen.hslHue() - wanted) <= 6,
+                     qPrintable(seen.name()));
+        } else if (aspect == "underline") {
+            QCOMPARE(underlined(image), expected.toBool());
+        } else if (aspect == "cursor") {
+            QCOMPARE(int(widget->cursor().shape()), expected.toInt());
+        } else {
+            QCOMPARE(fontText(widget->font()), expected.toString());
+        }
+    }
+
+    void captionsWhole_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::newRow("Table 310.16, the longer title, and the read-me window")
+            << QStringList{"AmbCmnd", "AboutCmd"};
+        QTest::newRow("Table 310.17, aluminum, 60 C") << QStringList{"CondCmnd", "MaterCmnd"};
+    }
+
+    // Every label of every open window is set, shows its whole caption and lies under no
+    // other control: wrapped, grown, never cut.
+    void captionsWhole() {
+        QFETCH(QStringList, clicks);
+        showAfter(clicks);
+        QStringList unseenCaptions;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                if (label->isVisible() && !unseen(label).isEmpty())
+                    unseenCaptions << label->objectName() + ": " + unseen(label);
+        QVERIFY2(unseenCaptions.isEmpty(), qPrintable(unseenCaptions.join("; ")));
     }
 
     void buttonCaptionsInEveryState() {
+        showAfter({});
         checkButtons();
-        for (int rating = 0; rating < 3; ++rating, click("TempCmnd"))
-            for (int state = int(rules::ambientCycle(rules::Insulation(window_->TempSel)).size());
-                 state > 0; --state, click("AmbCmnd"))
+        for (int rating = 0; rating < 3; ++rating, clickOn("TempCmnd"))
+            // The ratings step 60, 75, 90 °C.
+            for (auto state = rules::ambientCycle(rules::Insulation((rating + 2) % 3)).size();
+                 state > 0; --state, clickOn("AmbCmnd"))
                 checkButtons();
-        for (int state = 0; state < 7; ++state, click("NoOfWCmd"))
+        for (int state = 0; state < 7; ++state, clickOn("NoOfWCmd"))
             checkButtons();
-        click("CondCmnd");
-        click("MaterCmnd");
+        clickOn("CondCmnd");
+        clickOn("MaterCmnd");
         checkButtons();
     }
 
     void listRowsOfEveryTable() {
-        for (int material = 0; material < 2; ++material, click("MaterCmnd")) {
-            for (int installation = 0; installation < 2; ++installation, click("CondCmnd"))
-                for (int rating = 0; rating < 3; ++rating, click("TempCmnd"))
+        showAfter({});
+        for (int material = 0; material < 2; ++material, clickOn("MaterCmnd")) {
+            for (int installation = 0; installation < 2; ++installation, clickOn("CondCmnd"))
+                for (int rating = 0; rating < 3; ++rating, clickOn("TempCmnd"))
                     checkRows("ComAM");
             checkRows("ComWS");
         }
@@ -81,6 +233,7 @@ private slots:
 
     // The widest result text of any row with any factor pair that can be in force.
     void widestResult() {
+        showAfter({});
         auto* box = at<QLineEdit>("CorectAmpacity");
         QStyleOptionFrame frame;
         frame.initFrom(box);
@@ -123,31 +276,27 @@ private slots:
         for (int theme = 0; theme < 4; ++theme)
             for (const char* control :
                  {"Label1", "Label2", "Frame1", "Frame2", "MaterCmnd", "AmbCmnd", "NoOfWCmd",
-                  "AboutCmd", "ExitCmd", "ComWS", "ComAM", "CorectAmpacity", "about/Label1",
-                  "about/Label6", "about/LabelMail", "about/LabelTarnholm", "about/Command3"})
+                  "AboutCmd", "ExitCmd", "ComWS", "ComAM", "CorectAmpacity", "readme/Label1",
+                  "readme/Label6", "readme/LabelMail", "readme/LabelTarnholm", "readme/Command3"})
                 QTest::addRow("%s: %s", kThemes[theme].name, control) << theme << QString(control);
     }
 
+    // Both windows built afresh under each theme, the result box on screen.
     void readable() {
         QFETCH(int, theme);
         QFETCH(QString, control);
         const Theme& t = kThemes[theme];
-        if (worn_ != t.name) { // both windows built afresh under the theme
+        if (worn_ != t.name) {
             worn_ = t.name;
-            delete about_.data();
             QApplication::setStyle(QStyleFactory::create("Fusion"));
             QPalette palette(t.text, t.window, t.window.lighter(150), t.window.darker(150),
                              t.window.darker(120), t.text, Qt::white, t.base, t.window);
             palette.setColor(QPalette::Highlight, t.highlight);
             QApplication::setPalette(palette);
-            start();
-            window_->AmbCmnd_Click(); // the result box on screen
-            about_ = new AboutBrenvik(nullptr, {});
-            about_->show();
-            QVERIFY(QTest::qWaitForWindowExposed(about_));
+            showAfter({"AmbCmnd", "AboutCmd"}, true);
         }
-        QWidget* window =
-            control.startsWith("about/") ? static_cast<QWidget*>(about_) : window_.get();
+        QWidget* window = control.startsWith("readme/") ? openReadMe() : window_.get();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
         auto* widget = ::control(window, control.section('/', -1).toLatin1());
         QRect area = widget->rect().adjusted(4, 4, -4, -4); // inside a bevel or frame
         if (auto* frame = qobject_cast<QGroupBox*>(widget)) // the title, not what is inside
@@ -162,7 +311,21 @@ private slots:
     }
 
 private:
-    void click(const char* name) { at<QPushButton>(name)->click(); }
+    // The calculator started, then the buttons `clicks` clicked in turn; kept from the
+    // last test row where that made the same clicks.
+    void showAfter(const QStringList& clicks, bool afresh = false) {
+        if (window_ && clicks == clicks_ && !afresh)
+            return;
+        delete openReadMe();
+        clicks_ = clicks;
+        start();
+        for (const QString& button : clicks)
+            clickOn(qPrintable(button));
+        // A tick later the ampacity list shows the size's row again.
+        COMPARE_SOON(at<QComboBox>("ComAM")->currentIndex(),
+                     at<QComboBox>("ComWS")->currentIndex());
+    }
+
     // The wrapped caption of every button fits the room the style leaves it.
     void checkButtons() {
         for (const char* name :
@@ -179,8 +342,9 @@ private:
     }
 
     void checkRows(const char* list);
+
+    QStringList clicks_;
     QString worn_;
-    QPointer<AboutBrenvik> about_;
 };
 
 // The closed list shows each row whole; only leading blanks may go.

@@ -1,26 +1,24 @@
-// The read-me window: where it opens, the texts a slip in which would mislead a user, how
-// it closes, and what its links hand to the desktop shell.
+// The read-me window: nothing covering its button and links, the texts a slip in which
+// would mislead a user, how it closes, what its links hand to the desktop and what screen
+// readers are told of them.
 
+#include "desktop_recorder.h"
 #include "forms/fonts.h"
-#include "platform/desktop_shell.h"
 #include "readme/about_brenvik.h"
+#include "ui.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <memory>
 
 class TestAboutBrenvik : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        forms::loadFonts();
-        platform::setShellOpener([this](const QString& file) { opened_ << file; });
-    }
+    void initTestCase() { forms::loadFonts(); }
 
     void init() {
-        opened_.clear();
+        desktop_ = std::make_unique<DesktopRecorder>();
         afterClose_ = 0;
         main_ = std::make_unique<QWidget>();
         main_->move(123, 45);
@@ -32,13 +30,10 @@ private slots:
     void cleanup() {
         delete about_.data();
         main_.reset();
+        desktop_.reset();
     }
 
-    // The wrapping labels grew to hold their text and overlap nothing below them.
-    void labelsGrowDownward() {
-        QVERIFY(label("Label3")->geometry().bottom() < label("LabelTarnholm")->geometry().top());
-        QVERIFY(label("Label4")->geometry().bottom() < label("LabelMail")->geometry().top());
-    }
+    void nothingCoversAControl() { QCOMPARE(coveredControls(about_), QStringList()); }
 
     void lines_data() {
         QTest::addColumn<QString>("label");
@@ -78,42 +73,59 @@ private slots:
         QFETCH(QString, how);
         QFETCH(int, afterClose);
         if (how == "OK")
-            QTest::mouseClick(about_->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+            click(control(about_, "Command3"));
         else if (how == "Escape")
-            QTest::keyClick(about_, Qt::Key_Escape);
+            press(Qt::Key_Escape);
         else if (how == "background")
-            QTest::mouseClick(about_, Qt::LeftButton, {}, QPoint(about_->width() - 3, 300));
+            QTest::mouseClick(about_->windowHandle(), Qt::LeftButton, {},
+                              QPoint(about_->width() - 3, 300));
         else if (how == "title bar")
             about_->close();
         for (int n = 1; how == "label" && n <= 6; ++n)
-            QTest::mouseClick(label(QStringLiteral("Label%1").arg(n)), Qt::LeftButton, {},
-                              QPoint(2, 2));
+            click(label(QStringLiteral("Label%1").arg(n)));
         QCOMPARE(afterClose_, qMax(afterClose, 0));
-        QTRY_COMPARE(about_.isNull(), afterClose >= 0); // closed, it is discarded
+        COMPARE_SOON(about_.isNull(), afterClose >= 0); // closed, it is discarded
     }
 
     void links_data() {
         QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("mail: capital M, no blank") << "LabelMail"
-                                                   << "Mailto:brenvik@tarnholm.example";
-        QTest::newRow("web: the caption as it is") << "LabelTarnholm"
-                                                   << "https://www.tarnholm.example";
+        QTest::addColumn<int>("tabs"); // from OK
+        QTest::addColumn<QUrl>("opened");
+        QTest::addColumn<QString>("name"); // what screen readers call it
+        QTest::newRow("mail: a new message to the address")
+            << "LabelMail" << 1 << QUrl("mailto:brenvik@tarnholm.example")
+            << "Send an e-mail to brenvik@tarnholm.example";
+        QTest::newRow("web: the caption as it is")
+            << "LabelTarnholm" << 2 << QUrl("https://www.tarnholm.example")
+            << "Visit the web site https://www.tarnholm.example";
     }
 
+    // What the desktop gets from a click, from Enter (once while it is held) and from a
+    // screen reader's press; a press released outside the link is no click.
     void links() {
         QFETCH(QString, link);
-        QFETCH(QString, opened);
-        QTest::mouseClick(label(link), Qt::LeftButton);
-        QCOMPARE(opened_, QStringList{opened});
+        QFETCH(int, tabs);
+        QFETCH(QUrl, opened);
+        QFETCH(QString, name);
+        const QPoint at = centreInWindow(label(link));
+        QTest::mouseClick(about_->windowHandle(), Qt::LeftButton, {}, at);
+        QCOMPARE(desktop_->opened, QList{opened});
         QVERIFY(about_->isVisible()); // the window stays as it was
-        QTest::mousePress(label(link), Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseRelease(label(link), Qt::LeftButton, {}, QPoint(-4, -4)); // released outside
-        for (const bool repeat : {false, true, true}) { // Enter held down: opens once
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
-            QApplication::sendEvent(label(link), &press);
+        QTest::mousePress(about_->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(about_->windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+        press(Qt::Key_Tab, {}, tabs);
+        QCOMPARE(QApplication::focusWidget(), label(link));
+        for (const bool repeat : {false, true, true}) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
+            QApplication::sendEvent(label(link), &key);
         }
-        QCOMPARE(opened_, (QStringList{opened, opened}));
+        QCOMPARE(desktop_->opened, (QList{opened, opened}));
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label(link));
+        QCOMPARE(reader->role(), QAccessible::Link);
+        QCOMPARE(reader->text(QAccessible::Name), name);
+        QCOMPARE(reader->text(QAccessible::Value), label(link)->text());
+        reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(desktop_->opened, (QList{opened, opened, opened}));
     }
 
 private:
@@ -122,7 +134,7 @@ private:
     std::unique_ptr<QWidget> main_; // stands in for the calculator
     QPointer<AboutBrenvik> about_;
     int afterClose_ = 0;
-    QStringList opened_;
+    std::unique_ptr<DesktopRecorder> desktop_;
 };
 
 QTEST_MAIN(TestAboutBrenvik)

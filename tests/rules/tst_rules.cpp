@@ -216,6 +216,7 @@ private slots:
         row("half 562.5 down to even", "   25 A", {0.5f, 0.45f}, {25, 5.62f}, "=5.62 A  (I × 0.5 × 0.45)");
         row("half 787.5 up to even", "   35 A", {0.5f, 0.45f}, {35, 7.88f}, "=7.88 A  (I × 0.5 × 0.45)");
         row("9.6749997 held in single: 9.67", "   15A", {1.29f, 0.5f}, {15, 9.67f}, "=9.67 A  (I × 1.29 × 0.5)");
+        row("factors multiplied in double: 20.3, not 20.29 as in single", "   55 A", {0.82f, 0.45f}, {55, 20.3f}, "=20.3 A  (I × 0.82 × 0.45)");
         row("row fraction, half to even first", "24.5", {1, 1}, {24.5f, 24}, "=24 A  (I × 1)");
         row("empty row text reads 0", "", {0.91f, 0.8f}, {0, 0}, "=0 A  (I × 0.91 × 0.8)");
         row("decimal comma", "   25 A", {0.91f, 1}, {25, 22.75f}, "=22,75 A  (I × 0,91)", ",");
