@@ -79,11 +79,7 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
 } // namespace
 
 void installAccessibility() {
-    static bool installed = false;
-    if (!installed) {
-        QAccessible::installFactory(accessibleFor);
-        installed = true;
-    }
+    QAccessible::installFactory(accessibleFor); // Qt keeps one copy of a factory
 }
 
 } // namespace forms

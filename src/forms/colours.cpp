@@ -30,11 +30,13 @@ QPalette lightPalette() {
     palette.setColor(QPalette::Shadow, dark.darker(135));
     palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
     palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::PlaceholderText, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
     // Disabled text a shade darker than Qt's, so that it reads on the windows' grey.
     for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     palette.setColor(QPalette::Disabled, QPalette::Base, back);
+    palette.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    palette.setColor(QPalette::Disabled, QPalette::Shadow, dark.darker(135).lighter(150));
     palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
     return palette;
 }

@@ -109,10 +109,18 @@ void setLabelCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
     if (!label->property(kGrowToFit).toBool())
         return;
-    if (label->wordWrap())
+    if (label->wordWrap()) {
         label->resize(label->width(), label->heightForWidth(label->width()));
-    else
-        label->resize(label->sizeHint());
+        return;
+    }
+    // A one-line label keeps the edge, or the centre, its text is aligned to.
+    const QSize size = label->sizeHint();
+    int left = label->x();
+    if (label->alignment() & Qt::AlignHCenter)
+        left += (label->width() - size.width()) / 2;
+    else if (label->alignment() & Qt::AlignRight)
+        left += label->width() - size.width();
+    label->setGeometry(left, label->y(), size.width(), size.height());
 }
 
 void buildForm(QWidget* form, const FormTable& table) {

@@ -26,8 +26,9 @@ QFont toFont(const FontChoice& face);
 /// order with the first in front, the tab order chained by tab index.
 void buildForm(QWidget* form, const FormTable& table);
 
-/// Sets a label's caption; a label that grows to fit its text takes the new size (a
-/// wrapping label grows downward, a one-line label sideways), keeping its top left.
+/// Sets a label's caption; a label that grows to fit its text takes the new size, keeping
+/// its top: a wrapping label grows downward, a one-line label sideways from the edge or
+/// the centre its text is aligned to.
 void setLabelCaption(QLabel* label, const QString& caption);
 
 } // namespace forms

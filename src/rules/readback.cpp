@@ -23,14 +23,14 @@ double leadingNumber(std::string_view text) {
             break;
         }
     }
+    // from_chars leaves the value alone where it reads nothing ("" or a lone ".") and where
+    // the number is beyond a double, too large or too small.
     double value = 0.0;
-    const char* first = number.data();
-    const char* last = first + number.size();
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range)
-        return nonZeroWhole ? std::numeric_limits<double>::infinity() : 0.0;
-    if (error != std::errc() || end == first)
-        return 0.0; // no digits at all: "" or a lone "."
+    const auto error =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed)
+            .ec;
+    if (error == std::errc::result_out_of_range && nonZeroWhole)
+        return std::numeric_limits<double>::infinity();
     return value;
 }
 

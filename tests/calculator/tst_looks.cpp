@@ -55,6 +55,16 @@ QColor ink(const QImage& image) {
     return QColor(darkest);
 }
 
+// The middle of what is inked, where the background is lighter than mid grey.
+QPoint inkCentre(const QImage& image) {
+    QRect inked;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                inked |= QRect(x, y, 1, 1);
+    return inked.center();
+}
+
 // Whether a line in the ink's colour runs under the whole text: some row of pixels is
 // inked from the text's first inked column to its last.
 bool underlined(const QImage& image) {
@@ -134,6 +144,8 @@ private slots:
         QTest::newRow("web link: the desktop's highlight hue") << copper << "readme/LabelTarnholm" << "hue" << QVariant();
         QTest::newRow("mail link underlined") << copper << "readme/LabelMail" << "underline" << QVariant(true);
         QTest::newRow("web link underlined") << copper << "readme/LabelTarnholm" << "underline" << QVariant(true);
+        QTest::newRow("mail link centred over OK") << copper << "readme/LabelMail" << "centred over" << QVariant("Command3");
+        QTest::newRow("web link centred over OK") << copper << "readme/LabelTarnholm" << "centred over" << QVariant("Command3");
         QTest::newRow("paragraph not underlined") << copper << "readme/Label4" << "underline" << QVariant(false);
         QTest::newRow("mail link: pointing hand") << copper << "readme/LabelMail" << "cursor" << QVariant(int(Qt::PointingHandCursor));
         QTest::newRow("web link: pointing hand") << copper << "readme/LabelTarnholm" << "cursor" << QVariant(int(Qt::PointingHandCursor));
@@ -167,11 +179,7 @@ private slots:
         auto* widget = ::control(window, qPrintable(control.section('/', -1)));
         const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
         if (aspect == "ink") {
-            const QColor seen = ink(image), wanted = expected.value<QColor>();
-            QVERIFY2(qAbs(seen.red() - wanted.red()) + qAbs(seen.green() - wanted.green()) +
-                             qAbs(seen.blue() - wanted.blue()) <=
-                         24,
-                     qPrintable(seen.name()));
+            QCOMPARE(ink(image).name(), expected.value<QColor>().name());
         } else if (aspect == "hue") {
             const QColor seen = ink(image);
             const int wanted = QApplication::palette().color(QPalette::Highlight).hslHue();
@@ -179,11 +187,35 @@ private slots:
                      qPrintable(seen.name()));
         } else if (aspect == "underline") {
             QCOMPARE(underlined(image), expected.toBool());
+        } else if (aspect == "centred over") {
+            const auto* below = ::control(window, qPrintable(expected.toString()));
+            const QPoint inked = widget->mapTo(window, inkCentre(image));
+            QVERIFY2(
+                qAbs(inked.x() - centreInWindow(below).x()) <= 1,
+                qPrintable(
+                    QStringLiteral("%1 px, %2 px").arg(inked.x()).arg(centreInWindow(below).x())));
         } else if (aspect == "cursor") {
             QCOMPARE(int(widget->cursor().shape()), expected.toInt());
         } else {
             QCOMPARE(fontText(widget->font()), expected.toString());
         }
+    }
+
+    // A desktop theme changed while the read-me window is open: the links take its
+    // highlight hue at once.
+    void linksFollowTheDesktopTheme() {
+        showAfter({"AboutCmd"}, true);
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::Highlight, QColor(0, 160, 60));
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents(); // the change reaches the windows as events
+        for (const char* link : {"LabelMail", "LabelTarnholm"}) {
+            const QColor seen = ink(::control(openReadMe(), link)->grab().toImage());
+            QVERIFY2(qAbs(seen.hslHue() - palette.color(QPalette::Highlight).hslHue()) <= 6,
+                     qPrintable(seen.name()));
+        }
+        QApplication::setPalette(QPalette());
+        clicks_.clear(); // built under another palette
     }
 
     void captionsWhole_data() {

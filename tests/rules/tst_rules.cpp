@@ -166,10 +166,15 @@ private slots:
     }
 
     // 0.96 belongs to the 90 °C cycle only: at 60 °C it goes back to 26-30 °C. A count
-    // factor the cycle does not know is left as it is.
-    void factorsForeignToTheCycle() {
+    // factor the cycle does not know is left as it is. A key outside its type's values
+    // names no list.
+    void valuesForeignToTheirTables() {
         QCOMPARE(nextAmbient(Insulation::Rated60, 0.96f).factor, 1.0f);
         QVERIFY(!nextConductorCount(0.9100001f));
+        for (const auto& [installation, material, insulation] :
+             {std::tuple{-1, 0, 0}, {2, 0, 0}, {0, -1, 0}, {0, 2, 0}, {0, 0, -1}, {0, 0, 3}})
+            QVERIFY(!ampacityList(Installation(installation), Material(material),
+                                  Insulation(insulation)));
     }
 
     void leadingNumber_data() {
@@ -179,7 +184,9 @@ private slots:
         QTest::newRow("blanks, tabs, line feeds skipped") << QByteArray(" 1 5\t6\n0 A") << 1560.0;
         QTest::newRow("carriage return stops") << QByteArray("1\r2") << 1.0;
         QTest::newRow("a second point stops") << QByteArray("1.25.3") << 1.25;
+        QTest::newRow("a minus sign is no number") << QByteArray("-15 A") << 0.0;
         QTest::newRow("beyond a double") << QByteArray(400, '9') << qInf();
+        QTest::newRow("below a double: 0") << "0." + QByteArray(400, '0') + "1" << 0.0;
         // clang-format on
     }
 
