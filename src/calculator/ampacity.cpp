@@ -161,8 +161,7 @@ void Ampacity::placeWindow() {
 
 bool Ampacity::event(QEvent* event) {
     const bool result = QWidget::event(event);
-    if (!placedByFrame_ && (event->type() == QEvent::Show || event->type() == QEvent::Move) &&
-        frameGeometry().size() != size()) {
+    if (!placedByFrame_ && frameGeometry().size() != size()) {
         placedByFrame_ = true;
         placeWindow();
     }
@@ -175,11 +174,14 @@ void Ampacity::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange)
         return;
-    if (isMinimized() && (Timer1->isActive() || Timer2->isActive())) {
-        pausedTimer_ = Timer1->isActive() ? Timer1 : Timer2;
-        Timer1->stop();
-        Timer2->stop();
-    } else if (!isMinimized() && pausedTimer_) {
+    if (isMinimized()) {
+        if (Timer1->isActive() || Timer2->isActive()) {
+            pausedTimer_ = Timer1->isActive() ? Timer1 : Timer2;
+            Timer1->stop();
+            Timer2->stop();
+        }
+    } else if (pausedTimer_) {
+        // Unless a handler that ran meanwhile has started one already.
         if (!Timer1->isActive() && !Timer2->isActive())
             pausedTimer_->start();
         pausedTimer_ = nullptr;

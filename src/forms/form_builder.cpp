@@ -178,7 +178,7 @@ void buildForm(QWidget* form, const FormTable& table) {
         widget->setEnabled(control->enabled);
         if (!control->visible)
             widget->hide();
-        if (control->tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus)
+        if (widget->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(control->tabIndex, widget);
     }
 

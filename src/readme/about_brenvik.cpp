@@ -147,12 +147,9 @@ void AboutBrenvik::keyPressEvent(QKeyEvent* event) {
 // A click on the background is a press and a release on the window itself.
 void AboutBrenvik::mousePressEvent(QMouseEvent* event) {
     backgroundClick_.press(event);
-    QWidget::mousePressEvent(event);
 }
 
 void AboutBrenvik::mouseReleaseEvent(QMouseEvent* event) {
     if (backgroundClick_.release(event, this))
         Form_Click();
-    else
-        QWidget::mouseReleaseEvent(event);
 }

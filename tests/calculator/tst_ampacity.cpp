@@ -80,6 +80,22 @@ private slots:
         COMPARE_SOON(at<QComboBox>(ampacityListDrives ? "ComWS" : "ComAM")->currentIndex(), 7);
     }
 
+    // A selector pressed by a screen reader while the window is minimized hands the
+    // pairing to the size list; restored, the ampacity list that drove before does not
+    // drive as well: one timer wakes the program.
+    void selectorPressedWhileMinimized() {
+        press(Qt::Key_Tab, {}, 5); // through the ampacity list, on to the ambient button
+        window_->showMinimized();
+        QTest::qWait(20); // the desktop reports the window minimized
+        QAccessible::queryAccessibleInterface(at("TempCmnd"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        window_->showNormal();
+        const WakeUps wakeUps(window_.get());
+        QTest::qWait(120);
+        QCOMPARE(wakeUps.timers(), 1);
+    }
+
     // An idle tick leaves the box's text alone: what the user selected in it stays selected.
     void idleTickKeepsTheSelectionInTheBox() {
         clickOn("AmbCmnd");
@@ -115,11 +131,16 @@ private slots:
     }
 
     // Two-line captions read as one phrase, a blank one by the button's name, a list by
-    // the label whose buddy it is (as Linux screen readers name it).
+    // the label whose buddy it is (as Linux screen readers name it); a screen reader's
+    // press steps a button.
     void accessibleNames() {
         const auto name = [this](const char* control) {
             return QAccessible::queryAccessibleInterface(at(control))->text(QAccessible::Name);
         };
+        QAccessible::queryAccessibleInterface(at("MaterCmnd"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(name("MaterCmnd"), QStringLiteral("AL"));
         clickOn("AmbCmnd");
         QCOMPARE(name("AmbCmnd"), QStringLiteral("Ambient 31-35°C (87-95°F)"));
         QCOMPARE(name("CorectAmpacity"), QStringLiteral("Corrected ampacity"));

@@ -11,6 +11,7 @@
 #include "rules/corrected_ampacity.h"
 #include "rules/cycles.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -263,6 +264,20 @@ private slots:
         }
     }
 
+    // A bitmap face would be drawn at its one size, half as large on a screen of twice
+    // the density: there the windows write in outline faces only.
+    void outlineFacesWhenScaled() {
+        showAfter({"AboutCmd"});
+        if (window_->devicePixelRatio() == 1.0)
+            QSKIP("the bitmap face is the one wanted at scale 1");
+        for (const QWidget* window : {openReadMe(), static_cast<QWidget*>(window_.get())})
+            for (const QWidget* widget : window->findChildren<QWidget*>()) {
+                const QFontInfo face(widget->font());
+                QVERIFY2(QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()),
+                         qPrintable(widget->objectName() + ": " + face.family()));
+            }
+    }
+
     // The widest result text of any row with any factor pair that can be in force.
     void widestResult() {
         showAfter({});
@@ -300,6 +315,7 @@ private slots:
         QCOMPARE(forms::contrastRatio(Qt::black, Qt::white), 21.0);
         QCOMPARE(forms::contrastRatio(Qt::white, Qt::white), 1.0);
         QCOMPARE(qRound(forms::contrastRatio(QColor(0x777777), Qt::white) * 100), 448);
+        QCOMPARE(qRound(forms::contrastRatio(QColor(0x0a0a0a), Qt::white) * 100), 1980);
     }
 
     void readable_data() {

@@ -67,6 +67,7 @@ private slots:
         QTest::newRow("background click") << "background" << 1;
         QTest::newRow("title bar: no further call") << "title bar" << 0;
         QTest::newRow("text label click: nothing") << "label" << -1;
+        QTest::newRow("another key: nothing") << "key" << -1;
     }
 
     void closing() {
@@ -81,6 +82,8 @@ private slots:
                               QPoint(about_->width() - 3, 300));
         else if (how == "title bar")
             about_->close();
+        else if (how == "key")
+            press(Qt::Key_A);
         for (int n = 1; how == "label" && n <= 6; ++n)
             click(label(QStringLiteral("Label%1").arg(n)));
         QCOMPARE(afterClose_, qMax(afterClose, 0));

@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -92,7 +93,7 @@ inline QStringList coveredControls(const QWidget* window) {
     return covered;
 }
 
-/// Counts the wake-ups of `window`'s timers while it lives.
+/// Counts the wake-ups of `window`'s timers while it lives, and the timers that woke it.
 class WakeUps : public QObject {
 public:
     explicit WakeUps(QWidget* window)
@@ -105,16 +106,21 @@ public:
             timer->removeEventFilter(this);
     }
     int count() const { return count_; }
+    int timers() const { return int(woke_.size()); }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        count_ += event->type() == QEvent::Timer;
+    bool eventFilter(QObject* timer, QEvent* event) override {
+        if (event->type() == QEvent::Timer) {
+            ++count_;
+            woke_.insert(timer);
+        }
         return false;
     }
 
 private:
     QList<QTimer*> timers_;
     int count_ = 0;
+    QSet<QObject*> woke_;
 };
 
 /// How often `window`'s timers wake the program up in `milliseconds`.
