@@ -24,7 +24,7 @@ constexpr Case kCases[] = {
 void correctedAmpacityText(benchmark::State& state) {
     const Case& c = kCases[state.range(0)];
     for (auto _ : state)
-        benchmark::DoNotOptimize(rules::correctedAmpacity(c.row, c.ambient, c.count));
+        benchmark::DoNotOptimize(rules::correctedAmpacityText(c.row, c.ambient, c.count));
 }
 BENCHMARK(correctedAmpacityText)->DenseRange(0, 3);
 
@@ -50,11 +50,11 @@ void numberText(benchmark::State& state) {
 BENCHMARK(numberText);
 
 void listLookUp(benchmark::State& state) {
-    std::int16_t temp = 0;
+    int rating = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(rules::ampacityList(
-            rules::Installation::FreeAir, rules::Material::Aluminum, rules::Insulation{temp}));
-        temp = static_cast<std::int16_t>((temp + 1) % 3);
+            rules::Installation::FreeAir, rules::Material::Aluminum, rules::Insulation{rating}));
+        rating = (rating + 1) % 3;
     }
 }
 BENCHMARK(listLookUp);

@@ -2,11 +2,12 @@
 // while nothing changes, and the process's CPU time over the same span.
 // Usage: brenvik-idle [SECONDS]   (5 unless given)
 
-#include "calculator/ampacity.h"
+#include "calculator/calculator_window.h"
 #include "forms/fonts.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -39,14 +40,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     forms::loadFonts();
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
-    Ampacity window;
+    CalculatorWindow window;
     PaintCounter counter;
     window.installEventFilter(&counter);
     for (QWidget* child : window.findChildren<QWidget*>())
         child->installEventFilter(&counter);
     window.show();
     // A correction in force, so that the result box is on screen and recomputed.
-    window.AmbCmnd_Click();
+    window.findChild<QPushButton*>(QStringLiteral("ambientButton"))->click();
 
     double cpuAtStart = 0;
     QTimer::singleShot(1000, &app, [&] { // let start-up settle first

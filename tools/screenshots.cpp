@@ -3,7 +3,7 @@
 // Usage: brenvik-screenshots OUTPUT_DIR [SUFFIX]   (run with QT_QPA_PLATFORM=offscreen;
 // with QT_SCALE_FACTOR=2 and SUFFIX @2x for the high-DPI pictures)
 
-#include "calculator/ampacity.h"
+#include "calculator/calculator_window.h"
 #include "forms/fonts.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ QPalette gnomeDark() {
 }
 
 void pickSize(QWidget& window, int row) {
-    window.findChild<QComboBox*>(QStringLiteral("ComWS"))->setCurrentIndex(row);
+    window.findChild<QComboBox*>(QStringLiteral("sizeList"))->setCurrentIndex(row);
     QTest::qWait(120); // a few ticks: the ampacity list follows, the box is recomputed
 }
 
@@ -60,18 +60,18 @@ int main(int argc, char* argv[]) {
     };
 
     {
-        Ampacity window;
+        CalculatorWindow window;
         window.show();
         QTest::qWait(120); // the first ticks select the ampacity row
         save(window, "main-window.png");
     }
     {
         // Copper in free air, 75 °C, 36-40 °C ambient, 500 MCM.
-        Ampacity window;
+        CalculatorWindow window;
         window.show();
-        click(window, "CondCmnd");
-        click(window, "TempCmnd");
-        click(window, "AmbCmnd", 2);
+        click(window, "installationButton");
+        click(window, "insulationButton");
+        click(window, "ambientButton", 2);
         pickSize(window, 17);
         save(window, "free-air.png");
     }
@@ -81,23 +81,23 @@ int main(int argc, char* argv[]) {
     for (const auto& [palette, name] :
          {std::pair{light, "aluminum-corrected.png"}, std::pair{gnomeDark(), "dark-desktop.png"}}) {
         QApplication::setPalette(palette);
-        Ampacity window;
+        CalculatorWindow window;
         window.show();
-        click(window, "MaterCmnd");
-        click(window, "TempCmnd", 2);
-        click(window, "AmbCmnd", 3);
-        click(window, "NoOfWCmd");
+        click(window, "materialButton");
+        click(window, "insulationButton", 2);
+        click(window, "ambientButton", 3);
+        click(window, "conductorCountButton");
         pickSize(window, 11);
         save(window, name);
     }
     QApplication::setPalette(light);
     {
-        Ampacity window;
+        CalculatorWindow window;
         window.show();
-        click(window, "AboutCmd");
+        click(window, "readMeButton");
         QTest::qWait(50);
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == QLatin1String("AboutBrenvik") && top->isVisible())
+            if (top->objectName() == QLatin1String("readMeWindow") && top->isVisible())
                 save(*top, "read-me.png");
     }
     return ok ? 0 : 1;

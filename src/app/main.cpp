@@ -1,4 +1,4 @@
-#include "calculator/ampacity.h"
+#include "calculator/calculator_window.h"
 #include "forms/fonts.h"
 #include "platform/version.h"
 
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     // Ties the windows to the installed desktop entry (its name and icon in the shell).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnholm.brenvik"));
     forms::loadFonts();
-    Ampacity window;
+    CalculatorWindow window;
     window.show();
     return app.exec();
 }

@@ -7,12 +7,11 @@
 
 namespace calculator {
 
-Placement upperRightPlacement(std::int32_t outerWidth, std::int32_t outerHeight,
-                              std::int32_t screenWidth) {
+Placement upperRightPlacement(int outerWidth, int outerHeight, int screenWidth) {
     Placement place;
-    place.top = static_cast<std::int32_t>(std::nearbyint(outerHeight / 2.0));
-    place.left = static_cast<std::int32_t>(
-        std::nearbyint(static_cast<double>(screenWidth) - outerWidth - place.top));
+    place.top = static_cast<int>(std::nearbyint(outerHeight / 2.0));
+    place.left =
+        static_cast<int>(std::nearbyint(static_cast<double>(screenWidth) - outerWidth - place.top));
     if (place.left < 0 || place.top < 0)
         place = {};
     return place;
@@ -23,7 +22,7 @@ ScreenPlacement placeOnScreen(const PixelRect& screen, int outerWidth, int outer
     ScreenPlacement result;
     result.twips =
         upperRightPlacement(outerWidth * kTwips, outerHeight * kTwips, screen.width * kTwips);
-    const auto pixels = [](std::int32_t twips) {
+    const auto pixels = [](int twips) {
         return static_cast<int>(std::lround(static_cast<double>(twips) / kTwips));
     };
     result.x = screen.left + pixels(result.twips.left);

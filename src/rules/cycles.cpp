@@ -96,21 +96,21 @@ std::string conductorCountCaption(std::string_view range) {
     return joinLines("Number of conductors", range);
 }
 
-CycleStep nextAmbient(Insulation insulation, float ambFactor) {
+CycleStep nextAmbient(Insulation insulation, float ambientFactor) {
     const std::span<const CycleEntry> cycle = ambientCycle(insulation);
     // The last entry is also the fall-back for a factor this cycle does not know.
     const CycleEntry* entry = &cycle.back();
     for (const CycleEntry& candidate : cycle.first(cycle.size() - 1))
-        if (candidate.current == ambFactor) {
+        if (candidate.current == ambientFactor) {
             entry = &candidate;
             break;
         }
     return {entry->next, ambientCaption(entry->range)};
 }
 
-std::optional<CycleStep> nextConductorCount(float noOfWFactor) {
+std::optional<CycleStep> nextConductorCount(float conductorCountFactor) {
     for (const CycleEntry& entry : kConductorCount)
-        if (entry.current == noOfWFactor)
+        if (entry.current == conductorCountFactor)
             return CycleStep{entry.next, conductorCountCaption(entry.range)};
     return std::nullopt;
 }

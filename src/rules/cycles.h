@@ -33,13 +33,13 @@ std::span<const CycleEntry> ambientCycle(Insulation insulation);
 /// The seven conductor-count ranges, from 4-6 round to 1-3 (factor 1).
 std::span<const CycleEntry> conductorCountCycle();
 
-/// The next ambient range after `ambFactor`. A factor foreign to the rating's cycle goes
-/// back to 26-30 °C with factor 1.
-CycleStep nextAmbient(Insulation insulation, float ambFactor);
+/// The next ambient range after `ambientFactor`. A factor foreign to the rating's cycle
+/// goes back to 26-30 °C with factor 1.
+CycleStep nextAmbient(Insulation insulation, float ambientFactor);
 
-/// The next conductor-count range after `noOfWFactor`, or nothing when the factor is not
-/// one of the cycle's (the caller then leaves factor and caption as they are).
-std::optional<CycleStep> nextConductorCount(float noOfWFactor);
+/// The next conductor-count range after `conductorCountFactor`, or nothing when the factor
+/// is not one of the cycle's (the caller then leaves factor and caption as they are).
+std::optional<CycleStep> nextConductorCount(float conductorCountFactor);
 
 /// "Ambient" CR LF and the range: the ambient button's caption for a range.
 std::string ambientCaption(std::string_view range);

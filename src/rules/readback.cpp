@@ -26,10 +26,10 @@ double leadingNumber(std::string_view text) {
     // from_chars leaves the value alone where it reads nothing ("" or a lone ".") and where
     // the number is beyond a double, too large or too small.
     double value = 0.0;
-    const auto error =
-        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed)
-            .ec;
-    if (error == std::errc::result_out_of_range && nonZeroWhole)
+    const char* digits = number.data();
+    const auto read =
+        std::from_chars(digits, digits + number.size(), value, std::chars_format::fixed);
+    if (read.ec == std::errc::result_out_of_range && nonZeroWhole)
         return std::numeric_limits<double>::infinity();
     return value;
 }

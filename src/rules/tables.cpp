@@ -1,6 +1,7 @@
 #include "rules/tables.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace rules {

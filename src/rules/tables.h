@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,16 +11,15 @@
 // with it.
 namespace rules {
 
-// The three keys of a list. Their values are the ones the calculator window keeps in
-// CondSel, MaterSel and TempSel; each key has a type of its own, so that two keys cannot
-// be swapped in a call.
-enum class Installation : std::int16_t {
+// The three keys of a list, each a type of its own, so that two keys cannot be swapped in
+// a call.
+enum class Installation {
     Raceway = 0, // in raceway, cable or earth: Table 310.16
     FreeAir = 1, // single conductors in free air: Table 310.17
 };
-enum class Material : std::int16_t { Copper = 0, Aluminum = 1 };
+enum class Material { Copper = 0, Aluminum = 1 };
 // Insulation ratings in the order the insulation button steps them: 75, 90, then 60 °C.
-enum class Insulation : std::int16_t { Rated75 = 0, Rated90 = 1, Rated60 = 2 };
+enum class Insulation { Rated75 = 0, Rated90 = 1, Rated60 = 2 };
 
 inline constexpr int kCopperRows = 25;
 inline constexpr int kAluminumRows = 24; // no 14 AWG row

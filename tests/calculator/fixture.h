@@ -3,7 +3,7 @@
 // What the tests of the main window start from: the window shown, active and past its
 // first tick, its controls found by name, and the read-me window while it is open.
 
-#include "calculator/ampacity.h"
+#include "calculator/calculator_window.h"
 #include "forms/fonts.h"
 #include "text.h"
 #include "ui.h"
@@ -13,7 +13,7 @@
 /// The read-me window while it is open, else nothing.
 inline QWidget* openReadMe() {
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == QLatin1String("AboutBrenvik") && top->isVisible())
+        if (top->objectName() == QLatin1String("readMeWindow") && top->isVisible())
             return top;
     return nullptr;
 }
@@ -22,10 +22,10 @@ class CalculatorTest : public QObject {
 protected:
     void start() {
         forms::loadFonts();
-        window_ = std::make_unique<Ampacity>();
+        window_ = std::make_unique<CalculatorWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        COMPARE_SOON(at<QComboBox>("ComAM")->currentIndex(), 0); // the first tick
+        COMPARE_SOON(at<QComboBox>("ampacityList")->currentIndex(), 0); // the first tick
     }
     template <typename T = QWidget> T* at(const char* name) {
         return control<T>(window_.get(), name);

@@ -133,38 +133,39 @@ private slots:
         QTest::addColumn<QString>("aspect");
         QTest::addColumn<QVariant>("expected");
         // The result box on screen and the read-me window open; then aluminum; then copper.
-        const QStringList copper{"AmbCmnd", "AboutCmd"}, aluminum{"AmbCmnd", "MaterCmnd"};
-        const QStringList copperAgain{"AmbCmnd", "MaterCmnd", "MaterCmnd"};
+        const QStringList copper{"ambientButton", "readMeButton"},
+            aluminum{"ambientButton", "materialButton"};
+        const QStringList copperAgain{"ambientButton", "materialButton", "materialButton"};
         const QColor red(128, 0, 0), blue(0, 0, 192);
         // clang-format off
-        QTest::newRow("copper: sizes in dark red") << copper << "ComWS" << "ink" << QVariant(red);
-        QTest::newRow("copper: ampacities in dark red") << copper << "ComAM" << "ink" << QVariant(red);
-        QTest::newRow("copper: result in dark red") << copper << "CorectAmpacity" << "ink" << QVariant(red);
-        QTest::newRow("table title in dark grey") << copper << "Label2" << "ink" << QVariant(QColor(75, 75, 75));
-        QTest::newRow("mail link: the desktop's highlight hue") << copper << "readme/LabelMail" << "hue" << QVariant();
-        QTest::newRow("web link: the desktop's highlight hue") << copper << "readme/LabelTarnholm" << "hue" << QVariant();
-        QTest::newRow("mail link underlined") << copper << "readme/LabelMail" << "underline" << QVariant(true);
-        QTest::newRow("web link underlined") << copper << "readme/LabelTarnholm" << "underline" << QVariant(true);
-        QTest::newRow("mail link centred over OK") << copper << "readme/LabelMail" << "centred over" << QVariant("Command3");
-        QTest::newRow("web link centred over OK") << copper << "readme/LabelTarnholm" << "centred over" << QVariant("Command3");
-        QTest::newRow("paragraph not underlined") << copper << "readme/Label4" << "underline" << QVariant(false);
-        QTest::newRow("mail link: pointing hand") << copper << "readme/LabelMail" << "cursor" << QVariant(int(Qt::PointingHandCursor));
-        QTest::newRow("web link: pointing hand") << copper << "readme/LabelTarnholm" << "cursor" << QVariant(int(Qt::PointingHandCursor));
-        QTest::newRow("result: no-drop pointer") << copper << "CorectAmpacity" << "cursor" << QVariant(int(Qt::ForbiddenCursor));
-        QTest::newRow("font: selector button") << copper << "MaterCmnd" << "font" << QVariant("MS Sans Serif 8.25");
-        QTest::newRow("font: window button") << copper << "ExitCmd" << "font" << QVariant("Arial 9");
-        QTest::newRow("font: list") << copper << "ComAM" << "font" << QVariant("MS Sans Serif 8.25");
-        QTest::newRow("font: table number") << copper << "Label1" << "font" << QVariant("Arial 9");
-        QTest::newRow("font: OK") << copper << "readme/Command3" << "font" << QVariant("MS Sans Serif 8.25 bold");
-        QTest::newRow("font: paragraph") << copper << "readme/Label3" << "font" << QVariant("Arial 9.75");
-        QTest::newRow("font: version line") << copper << "readme/Label6" << "font" << QVariant("Arial 8.25");
-        QTest::newRow("font: link") << copper << "readme/LabelMail" << "font" << QVariant("Arial 9.75");
-        QTest::newRow("aluminum: sizes in dark blue") << aluminum << "ComWS" << "ink" << QVariant(blue);
-        QTest::newRow("aluminum: ampacities in dark blue") << aluminum << "ComAM" << "ink" << QVariant(blue);
-        QTest::newRow("aluminum: result in dark blue") << aluminum << "CorectAmpacity" << "ink" << QVariant(blue);
-        QTest::newRow("copper again: sizes") << copperAgain << "ComWS" << "ink" << QVariant(red);
-        QTest::newRow("copper again: ampacities") << copperAgain << "ComAM" << "ink" << QVariant(red);
-        QTest::newRow("copper again: result") << copperAgain << "CorectAmpacity" << "ink" << QVariant(red);
+        QTest::newRow("copper: sizes in dark red") << copper << "sizeList" << "ink" << QVariant(red);
+        QTest::newRow("copper: ampacities in dark red") << copper << "ampacityList" << "ink" << QVariant(red);
+        QTest::newRow("copper: result in dark red") << copper << "correctedAmpacity" << "ink" << QVariant(red);
+        QTest::newRow("table title in dark grey") << copper << "tableTitle" << "ink" << QVariant(QColor(75, 75, 75));
+        QTest::newRow("mail link: the desktop's highlight hue") << copper << "readme/mailLink" << "hue" << QVariant();
+        QTest::newRow("web link: the desktop's highlight hue") << copper << "readme/webLink" << "hue" << QVariant();
+        QTest::newRow("mail link underlined") << copper << "readme/mailLink" << "underline" << QVariant(true);
+        QTest::newRow("web link underlined") << copper << "readme/webLink" << "underline" << QVariant(true);
+        QTest::newRow("mail link centred over OK") << copper << "readme/mailLink" << "centred over" << QVariant("okButton");
+        QTest::newRow("web link centred over OK") << copper << "readme/webLink" << "centred over" << QVariant("okButton");
+        QTest::newRow("paragraph not underlined") << copper << "readme/orderingTerms" << "underline" << QVariant(false);
+        QTest::newRow("mail link: pointing hand") << copper << "readme/mailLink" << "cursor" << QVariant(int(Qt::PointingHandCursor));
+        QTest::newRow("web link: pointing hand") << copper << "readme/webLink" << "cursor" << QVariant(int(Qt::PointingHandCursor));
+        QTest::newRow("result: no-drop pointer") << copper << "correctedAmpacity" << "cursor" << QVariant(int(Qt::ForbiddenCursor));
+        QTest::newRow("font: selector button") << copper << "materialButton" << "font" << QVariant("MS Sans Serif 8.25");
+        QTest::newRow("font: window button") << copper << "exitButton" << "font" << QVariant("Arial 9");
+        QTest::newRow("font: list") << copper << "ampacityList" << "font" << QVariant("MS Sans Serif 8.25");
+        QTest::newRow("font: table number") << copper << "tableNumber" << "font" << QVariant("Arial 9");
+        QTest::newRow("font: OK") << copper << "readme/okButton" << "font" << QVariant("MS Sans Serif 8.25 bold");
+        QTest::newRow("font: paragraph") << copper << "readme/smallConductorLimits" << "font" << QVariant("Arial 9.75");
+        QTest::newRow("font: version line") << copper << "readme/versionLine" << "font" << QVariant("Arial 8.25");
+        QTest::newRow("font: link") << copper << "readme/mailLink" << "font" << QVariant("Arial 9.75");
+        QTest::newRow("aluminum: sizes in dark blue") << aluminum << "sizeList" << "ink" << QVariant(blue);
+        QTest::newRow("aluminum: ampacities in dark blue") << aluminum << "ampacityList" << "ink" << QVariant(blue);
+        QTest::newRow("aluminum: result in dark blue") << aluminum << "correctedAmpacity" << "ink" << QVariant(blue);
+        QTest::newRow("copper again: sizes") << copperAgain << "sizeList" << "ink" << QVariant(red);
+        QTest::newRow("copper again: ampacities") << copperAgain << "ampacityList" << "ink" << QVariant(red);
+        QTest::newRow("copper again: result") << copperAgain << "correctedAmpacity" << "ink" << QVariant(red);
         // clang-format on
     }
 
@@ -205,12 +206,12 @@ private slots:
     // A desktop theme changed while the read-me window is open: the links take its
     // highlight hue at once.
     void linksFollowTheDesktopTheme() {
-        showAfter({"AboutCmd"}, true);
+        showAfter({"readMeButton"}, true);
         QPalette palette = QApplication::palette();
         palette.setColor(QPalette::Highlight, QColor(0, 160, 60));
         QApplication::setPalette(palette);
         QCoreApplication::processEvents(); // the change reaches the windows as events
-        for (const char* link : {"LabelMail", "LabelTarnholm"}) {
+        for (const char* link : {"mailLink", "webLink"}) {
             const QColor seen = ink(::control(openReadMe(), link)->grab().toImage());
             QVERIFY2(qAbs(seen.hslHue() - palette.color(QPalette::Highlight).hslHue()) <= 6,
                      qPrintable(seen.name()));
@@ -222,8 +223,9 @@ private slots:
     void captionsWhole_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::newRow("Table 310.16, the longer title, and the read-me window")
-            << QStringList{"AmbCmnd", "AboutCmd"};
-        QTest::newRow("Table 310.17, aluminum, 60 C") << QStringList{"CondCmnd", "MaterCmnd"};
+            << QStringList{"ambientButton", "readMeButton"};
+        QTest::newRow("Table 310.17, aluminum, 60 C")
+            << QStringList{"installationButton", "materialButton"};
     }
 
     // Every label of every open window is set, shows its whole caption and lies under no
@@ -242,32 +244,33 @@ private slots:
     void buttonCaptionsInEveryState() {
         showAfter({});
         checkButtons();
-        for (int rating = 0; rating < 3; ++rating, clickOn("TempCmnd"))
+        for (int rating = 0; rating < 3; ++rating, clickOn("insulationButton"))
             // The ratings step 60, 75, 90 °C.
             for (auto state = rules::ambientCycle(rules::Insulation((rating + 2) % 3)).size();
-                 state > 0; --state, clickOn("AmbCmnd"))
+                 state > 0; --state, clickOn("ambientButton"))
                 checkButtons();
-        for (int state = 0; state < 7; ++state, clickOn("NoOfWCmd"))
+        for (int state = 0; state < 7; ++state, clickOn("conductorCountButton"))
             checkButtons();
-        clickOn("CondCmnd");
-        clickOn("MaterCmnd");
+        clickOn("installationButton");
+        clickOn("materialButton");
         checkButtons();
     }
 
     void listRowsOfEveryTable() {
         showAfter({});
-        for (int material = 0; material < 2; ++material, clickOn("MaterCmnd")) {
-            for (int installation = 0; installation < 2; ++installation, clickOn("CondCmnd"))
-                for (int rating = 0; rating < 3; ++rating, clickOn("TempCmnd"))
-                    checkRows("ComAM");
-            checkRows("ComWS");
+        for (int material = 0; material < 2; ++material, clickOn("materialButton")) {
+            for (int installation = 0; installation < 2;
+                 ++installation, clickOn("installationButton"))
+                for (int rating = 0; rating < 3; ++rating, clickOn("insulationButton"))
+                    checkRows("ampacityList");
+            checkRows("sizeList");
         }
     }
 
     // A bitmap face would be drawn at its one size, half as large on a screen of twice
     // the density: there the windows write in outline faces only.
     void outlineFacesWhenScaled() {
-        showAfter({"AboutCmd"});
+        showAfter({"readMeButton"});
         if (window_->devicePixelRatio() == 1.0)
             QSKIP("the bitmap face is the one wanted at scale 1");
         for (const QWidget* window : {openReadMe(), static_cast<QWidget*>(window_.get())})
@@ -281,7 +284,7 @@ private slots:
     // The widest result text of any row with any factor pair that can be in force.
     void widestResult() {
         showAfter({});
-        auto* box = at<QLineEdit>("CorectAmpacity");
+        auto* box = at<QLineEdit>("correctedAmpacity");
         QStyleOptionFrame frame;
         frame.initFrom(box);
         frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
@@ -303,10 +306,8 @@ private slots:
                 for (const auto& ambient : rules::ambientCycle(rating))
                     for (const auto& count : rules::conductorCountCycle())
                         if (key < 6 || count.next == 1) // no count in free air
-                            widest = qMax(
-                                widest,
-                                width(
-                                    rules::correctedAmpacity(row, ambient.next, count.next).text));
+                            widest = qMax(widest, width(rules::correctedAmpacityText(
+                                                      row, ambient.next, count.next)));
         }
         QVERIFY2(widest <= room, qPrintable(QStringLiteral("%1 px of %2").arg(widest).arg(room)));
     }
@@ -323,9 +324,11 @@ private slots:
         QTest::addColumn<QString>("control");
         for (int theme = 0; theme < 4; ++theme)
             for (const char* control :
-                 {"Label1", "Label2", "Frame1", "Frame2", "MaterCmnd", "AmbCmnd", "NoOfWCmd",
-                  "AboutCmd", "ExitCmd", "ComWS", "ComAM", "CorectAmpacity", "readme/Label1",
-                  "readme/Label6", "readme/LabelMail", "readme/LabelTarnholm", "readme/Command3"})
+                 {"tableNumber", "tableTitle", "selectionFrame", "correctionFrame",
+                  "materialButton", "ambientButton", "conductorCountButton", "readMeButton",
+                  "exitButton", "sizeList", "ampacityList", "correctedAmpacity",
+                  "readme/disclaimer", "readme/versionLine", "readme/mailLink", "readme/webLink",
+                  "readme/okButton"})
                 QTest::addRow("%s: %s", kThemes[theme].name, control) << theme << QString(control);
     }
 
@@ -341,7 +344,7 @@ private slots:
                              t.window.darker(120), t.text, Qt::white, t.base, t.window);
             palette.setColor(QPalette::Highlight, t.highlight);
             QApplication::setPalette(palette);
-            showAfter({"AmbCmnd", "AboutCmd"}, true);
+            showAfter({"ambientButton", "readMeButton"}, true);
         }
         QWidget* window = control.startsWith("readme/") ? openReadMe() : window_.get();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -370,14 +373,15 @@ private:
         for (const QString& button : clicks)
             clickOn(qPrintable(button));
         // A tick later the ampacity list shows the size's row again.
-        COMPARE_SOON(at<QComboBox>("ComAM")->currentIndex(),
-                     at<QComboBox>("ComWS")->currentIndex());
+        COMPARE_SOON(at<QComboBox>("ampacityList")->currentIndex(),
+                     at<QComboBox>("sizeList")->currentIndex());
     }
 
     // The wrapped caption of every button fits the room the style leaves it.
     void checkButtons() {
         for (const char* name :
-             {"MaterCmnd", "CondCmnd", "TempCmnd", "AmbCmnd", "NoOfWCmd", "AboutCmd", "ExitCmd"}) {
+             {"materialButton", "installationButton", "insulationButton", "ambientButton",
+              "conductorCountButton", "readMeButton", "exitButton"}) {
             auto* button = at<QPushButton>(name);
             QStyleOptionButton option;
             option.initFrom(button);

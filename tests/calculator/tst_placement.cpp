@@ -3,7 +3,7 @@
 // with (see screens/ and CMakeLists): in the upper right of the primary screen, whole,
 // with equal gaps above and to the right, whatever its size, place and scale.
 
-#include "calculator/ampacity.h"
+#include "calculator/calculator_window.h"
 #include "calculator/placement.h"
 #include "forms/fonts.h"
 
@@ -61,7 +61,7 @@ private slots:
     void upperRightOfThePrimaryScreen() {
         forms::loadFonts();
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        Ampacity window;
+        CalculatorWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QRect frame = window.frameGeometry();

@@ -15,8 +15,10 @@
 
 namespace {
 
-const QStringList kTabChain = {"MaterCmnd", "CondCmnd", "TempCmnd", "ComWS",   "ComAM",
-                               "AmbCmnd",   "NoOfWCmd", "AboutCmd", "ExitCmd", "CorectAmpacity"};
+const QStringList kTabChain = {
+    "materialButton", "installationButton", "insulationButton",     "sizeList",
+    "ampacityList",   "ambientButton",      "conductorCountButton", "readMeButton",
+    "exitButton",     "correctedAmpacity"};
 const QStringList kSelectors = kTabChain.mid(0, 3) + kTabChain.mid(5, 2);
 const QStringList kRatings = {"Insulation 75°C\u00A0(167°F)", "Insulation 90°C\u00A0(194°F)",
                               "Insulation 60°C\u00A0(140°F)"};
@@ -29,7 +31,7 @@ struct Model {
     QString countCaption = " Number of conductors     1-3";
     int ws = 0, am = -1, sizeRow = 0; // the lists' rows; the size row as the last tick left it
     int driving = 1;                  // the list that drives: 1 sizes, 2 ampacities
-    QString focus = "MaterCmnd";
+    QString focus = "materialButton";
     bool fresh = false; // the box shows the rows and factors in force
 
     int rows() const { return 25 - mater; }
@@ -38,12 +40,13 @@ struct Model {
     float countFactor() const { return count ? rules::conductorCountCycle()[count - 1].next : 1; }
     bool boxShown() const { return amb || count; }
     bool takesFocus(const QString& name) const {
-        return !(name == "NoOfWCmd" && cond) && !(name == "CorectAmpacity" && !boxShown());
+        return !(name == "conductorCountButton" && cond) &&
+               !(name == "correctedAmpacity" && !boxShown());
     }
 
     void focusOn(const QString& name) {
         focus = name;
-        driving = name == "ComWS" ? 1 : name == "ComAM" ? 2 : driving;
+        driving = name == "sizeList" ? 1 : name == "ampacityList" ? 2 : driving;
     }
 
     void tick() {
@@ -57,19 +60,20 @@ struct Model {
         if (!takesFocus(button))
             return; // a disabled button takes no click
         focusOn(button);
-        const bool table = button == "MaterCmnd" || button == "TempCmnd" || button == "CondCmnd";
-        if (button == "MaterCmnd") {
+        const bool table = button == "materialButton" || button == "insulationButton" ||
+                           button == "installationButton";
+        if (button == "materialButton") {
             ws = sizeRow = mater ? sizeRow + 1 : sizeRow > 0 ? sizeRow - 1 : sizeRow;
             mater = 1 - mater;
-        } else if (button == "TempCmnd") {
+        } else if (button == "insulationButton") {
             temp = (temp + 1) % 3;
             amb = 0;
             ambCaption = q(rules::ambientCaption(rules::kAmbientReferenceRange));
-        } else if (button == "CondCmnd") {
+        } else if (button == "installationButton") {
             cond = 1 - cond;
             count = 0;
             countCaption = cond ? QString() : q(rules::conductorCountCaption("1-3"));
-        } else if (button == "AmbCmnd") {
+        } else if (button == "ambientButton") {
             ambCaption = q(rules::ambientCaption(ambCycle()[amb].range));
             amb = (amb + 1) % int(ambCycle().size());
         } else {
@@ -79,9 +83,10 @@ struct Model {
         }
         if (table)
             std::tie(am, driving) = std::pair(-1, 1); // refilled: no row until the next tick
-        if (button == "MaterCmnd" || button == "CondCmnd" || (!table && !boxShown()))
-            focusOn("ComWS");
-        fresh = button != "MaterCmnd" && button != "TempCmnd"; // the others compute at once
+        if (button == "materialButton" || button == "installationButton" || (!table && !boxShown()))
+            focusOn("sizeList");
+        fresh = button != "materialButton" &&
+                button != "insulationButton"; // the others compute at once
     }
 
     QString nextInTabChain(bool forward) const {
@@ -118,8 +123,8 @@ private slots:
                                  qPrintable(log_.mid(qMax(0, log_.size() - 25)).join("\n  ")));
             }
             if (random.bounded(2))
-                clickOn("AboutCmd");
-            clickOn("ExitCmd"); // ends it all
+                clickOn("readMeButton");
+            clickOn("exitButton"); // ends it all
             QVERIFY2(!window_->isVisible() && !openReadMe(), "a window is open after EXIT");
             QTest::qWait(0); // let the closed read-me window go
         }
@@ -155,31 +160,33 @@ private:
             if (!(actual == wanted) && !QTest::currentTestFailed()) // the first slip only
                 QFAIL(qPrintable(QStringLiteral("%1 is %2, should be %3").arg(what, a, w)));
         };
-        auto* sizes = at<QComboBox>("ComWS");
-        auto* amps = at<QComboBox>("ComAM");
-        auto* box = at<QLineEdit>("CorectAmpacity");
+        auto* sizes = at<QComboBox>("sizeList");
+        auto* amps = at<QComboBox>("ampacityList");
+        auto* box = at<QLineEdit>("correctedAmpacity");
         if (QApplication::activeWindow() == window_.get())
             same(focused(), m.focus, "the focus");
         same(QList{sizes->count(), amps->count(), sizes->currentIndex(), amps->currentIndex()},
              QList{m.rows(), m.rows(), m.ws, m.am}, "the row counts and rows");
         QStringList captions;
-        for (const char* button : {"MaterCmnd", "CondCmnd", "TempCmnd", "AmbCmnd", "NoOfWCmd"})
+        for (const char* button : {"materialButton", "installationButton", "insulationButton",
+                                   "ambientButton", "conductorCountButton"})
             captions << at<QPushButton>(button)->text();
         same(captions,
              QStringList{m.mater ? "AL" : "CU", m.cond ? "Free Air" : "Raceway or\u00A0Cable",
                          kRatings[m.temp], m.ambCaption, m.countCaption},
              "the captions");
-        same(QList{at("NoOfWCmd")->isEnabled(), box->isVisible()}, QList{!m.cond, m.boxShown()},
-             "the count button's state and the box's visibility");
+        same(QList{at("conductorCountButton")->isEnabled(), box->isVisible()},
+             QList{!m.cond, m.boxShown()}, "the count button's state and the box's visibility");
         const auto list = rules::ampacityList(rules::Installation(m.cond), rules::Material(m.mater),
                                               rules::Insulation(m.temp));
-        same(QStringList{at<QLabel>("Label1")->text(), amps->itemText(m.rows() - 1)},
+        same(QStringList{at<QLabel>("tableNumber")->text(), amps->itemText(m.rows() - 1)},
              QStringList{q(list->tableNumber), q(list->rows.back())}, "the table");
         if (m.fresh) {
             const QByteArray row = amps->currentText().toUtf8();
-            const auto result = rules::correctedAmpacity({row.constData(), std::size_t(row.size())},
-                                                         m.ambFactor(), m.countFactor());
-            same(box->text(), q(result.text), "the box text");
+            same(box->text(),
+                 q(rules::correctedAmpacityText({row.constData(), std::size_t(row.size())},
+                                                m.ambFactor(), m.countFactor())),
+                 "the box text");
         }
     }
 
@@ -190,29 +197,29 @@ private:
 void TestRandomSequences::act(QRandomGenerator& random) {
     const int roll = random.bounded(1000);
     const QString name = focused();
-    const bool inList = name == "ComWS" || name == "ComAM";
+    const bool inList = name == "sizeList" || name == "ampacityList";
     if (roll < 350) {
         const QString button = kSelectors[random.bounded(kSelectors.size())];
         log_ << "click " + button;
         clickOn(qPrintable(button));
         model_.click(button);
     } else if (roll < 450) {
-        auto* list = at<QComboBox>(random.bounded(2) ? "ComWS" : "ComAM");
+        auto* list = at<QComboBox>(random.bounded(2) ? "sizeList" : "ampacityList");
         const int row = random.bounded(list->count());
         log_ << QStringLiteral("pick row %1 of %2").arg(row).arg(list->objectName());
         pick(list, row);
         model_.focusOn(list->objectName());
-        (list->objectName() == "ComWS" ? model_.ws : model_.am) = row;
+        (list->objectName() == "sizeList" ? model_.ws : model_.am) = row;
         reactivate(); // the list that dropped down took the activation
     } else if (roll < 550 && inList) {
         const Qt::Key key = std::array{Qt::Key_Down, Qt::Key_Up, Qt::Key_End}[random.bounded(3)];
         log_ << QStringLiteral("key %1 in %2").arg(int(key), 0, 16).arg(name);
         press(key);
-        int& row = name == "ComWS" ? model_.ws : model_.am;
+        int& row = name == "sizeList" ? model_.ws : model_.am;
         row = key == Qt::Key_Down ? qMin(row + 1, model_.rows() - 1)
               : key == Qt::Key_Up ? (row > 0 ? row - 1 : row)
                                   : model_.rows() - 1;
-        model_.fresh = model_.fresh && name == "ComWS"; // the box follows the ampacity list
+        model_.fresh = model_.fresh && name == "sizeList"; // the box follows the ampacity list
     } else if (roll < 650) {
         const bool forward = random.bounded(4) != 0;
         log_ << (forward ? "tab" : "shift+tab");

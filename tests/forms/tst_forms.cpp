@@ -8,7 +8,6 @@
 #include "forms/wrap_button.h"
 
 #include <QApplication>
-
 #include <QTest>
 
 namespace {
@@ -47,8 +46,8 @@ private slots:
             for (int role = 0; role < QPalette::NColorRoles; ++role) {
                 const auto g = QPalette::ColorGroup(group);
                 const auto r = QPalette::ColorRole(role);
-                const bool text = r == QPalette::Text || r == QPalette::ButtonText ||
-                                  r == QPalette::WindowText;
+                const bool text =
+                    r == QPalette::Text || r == QPalette::ButtonText || r == QPalette::WindowText;
                 if (qt.color(g, r) != ours.color(g, r) && !(g == QPalette::Disabled && text))
                     differ << QStringLiteral("group %1 role %2").arg(group).arg(role);
             }

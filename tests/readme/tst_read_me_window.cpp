@@ -4,7 +4,7 @@
 
 #include "desktop_recorder.h"
 #include "forms/fonts.h"
-#include "readme/about_brenvik.h"
+#include "readme/read_me_window.h"
 #include "ui.h"
 
 #include <QAccessible>
@@ -12,43 +12,43 @@
 #include <QLabel>
 #include <memory>
 
-class TestAboutBrenvik : public QObject {
+class TestReadMeWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { forms::loadFonts(); }
 
     void init() {
         desktop_ = std::make_unique<DesktopRecorder>();
-        afterClose_ = 0;
+        afterDismiss_ = 0;
         main_ = std::make_unique<QWidget>();
         main_->move(123, 45);
-        about_ = new AboutBrenvik(main_.get(), [this] { ++afterClose_; });
-        about_->show();
-        QVERIFY(QTest::qWaitForWindowActive(about_));
+        readMe_ = new ReadMeWindow(main_.get(), [this] { ++afterDismiss_; });
+        readMe_->show();
+        QVERIFY(QTest::qWaitForWindowActive(readMe_));
     }
 
     void cleanup() {
-        delete about_.data();
+        delete readMe_.data();
         main_.reset();
         desktop_.reset();
     }
 
-    void nothingCoversAControl() { QCOMPARE(coveredControls(about_), QStringList()); }
+    void nothingCoversAControl() { QCOMPARE(coveredControls(readMe_), QStringList()); }
 
     void lines_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<int>("line"); // of the lines joined by CR LF
         QTest::addColumn<QString>("text");
         // clang-format off
-        QTest::newRow("ambient tables") << "Label2" << 4 << "   NEC 2017 Table 310.15(B)(2)(a) / NEC 2020/23 310.15(B)(1)";
-        QTest::newRow("adjustment tables") << "Label2" << 6 << "   NEC 2017 Table 310.15(B)(3)(a) / NEC 2020/23 310.15(C)(1)";
-        QTest::newRow("limit 14 AWG Cu") << "Label3" << 1 << "- 15 amperes for 14 AWG Copper ";
-        QTest::newRow("limit 12 AWG Al") << "Label3" << 2 << "- 15 amperes for 12 AWG Aluminum and Copper-Clad Aluminum. ";
-        QTest::newRow("limit 12 AWG Cu") << "Label3" << 3 << "- 20 amperes for 12 AWG Copper. ";
-        QTest::newRow("limit 10 AWG Al") << "Label3" << 4 << "- 25 amperes for 10 AWG Aluminum and Copper-Clad Aluminum. ";
-        QTest::newRow("limit 10 AWG Cu") << "Label3" << 5 << "- 30 amperes for 10 AWG Copper. ";
-        QTest::newRow("copyright to 20 and the major") << "Label5" << 0 << "Copyright © 2017-2025 Tarnholm Inc.";
-        QTest::newRow("version: major, minor, revision") << "Label6" << 0 << "Version: 25.1.7";
+        QTest::newRow("ambient tables") << "necNotes" << 4 << "   NEC 2017 Table 310.15(B)(2)(a) / NEC 2020/23 310.15(B)(1)";
+        QTest::newRow("adjustment tables") << "necNotes" << 6 << "   NEC 2017 Table 310.15(B)(3)(a) / NEC 2020/23 310.15(C)(1)";
+        QTest::newRow("limit 14 AWG Cu") << "smallConductorLimits" << 1 << "- 15 amperes for 14 AWG Copper ";
+        QTest::newRow("limit 12 AWG Al") << "smallConductorLimits" << 2 << "- 15 amperes for 12 AWG Aluminum and Copper-Clad Aluminum. ";
+        QTest::newRow("limit 12 AWG Cu") << "smallConductorLimits" << 3 << "- 20 amperes for 12 AWG Copper. ";
+        QTest::newRow("limit 10 AWG Al") << "smallConductorLimits" << 4 << "- 25 amperes for 10 AWG Aluminum and Copper-Clad Aluminum. ";
+        QTest::newRow("limit 10 AWG Cu") << "smallConductorLimits" << 5 << "- 30 amperes for 10 AWG Copper. ";
+        QTest::newRow("copyright to 20 and the major") << "copyrightNotice" << 0 << "Copyright © 2017-2025 Tarnholm Inc.";
+        QTest::newRow("version: major, minor, revision") << "versionLine" << 0 << "Version: 25.1.7";
         // clang-format on
     }
 
@@ -61,7 +61,8 @@ private slots:
 
     void closing_data() {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("afterClose"); // the further call on the main window; -1: stays open
+        QTest::addColumn<int>(
+            "afterDismiss"); // the further call on the main window; -1: stays open
         QTest::newRow("OK") << "OK" << 1;
         QTest::newRow("Escape, as OK") << "Escape" << 1;
         QTest::newRow("background click") << "background" << 1;
@@ -72,22 +73,24 @@ private slots:
 
     void closing() {
         QFETCH(QString, how);
-        QFETCH(int, afterClose);
+        QFETCH(int, afterDismiss);
         if (how == "OK")
-            click(control(about_, "Command3"));
+            click(control(readMe_, "okButton"));
         else if (how == "Escape")
             press(Qt::Key_Escape);
         else if (how == "background")
-            QTest::mouseClick(about_->windowHandle(), Qt::LeftButton, {},
-                              QPoint(about_->width() - 3, 300));
+            QTest::mouseClick(readMe_->windowHandle(), Qt::LeftButton, {},
+                              QPoint(readMe_->width() - 3, 300));
         else if (how == "title bar")
-            about_->close();
+            readMe_->close();
         else if (how == "key")
             press(Qt::Key_A);
-        for (int n = 1; how == "label" && n <= 6; ++n)
-            click(label(QStringLiteral("Label%1").arg(n)));
-        QCOMPARE(afterClose_, qMax(afterClose, 0));
-        COMPARE_SOON(about_.isNull(), afterClose >= 0); // closed, it is discarded
+        for (const char* text : {"disclaimer", "necNotes", "smallConductorLimits", "orderingTerms",
+                                 "copyrightNotice", "versionLine"})
+            if (how == "label")
+                click(label(text));
+        QCOMPARE(afterDismiss_, qMax(afterDismiss, 0));
+        COMPARE_SOON(readMe_.isNull(), afterDismiss >= 0); // closed, it is discarded
     }
 
     void links_data() {
@@ -96,10 +99,10 @@ private slots:
         QTest::addColumn<QUrl>("opened");
         QTest::addColumn<QString>("name"); // what screen readers call it
         QTest::newRow("mail: a new message to the address")
-            << "LabelMail" << 1 << QUrl("mailto:brenvik@tarnholm.example")
+            << "mailLink" << 1 << QUrl("mailto:brenvik@tarnholm.example")
             << "Send an e-mail to brenvik@tarnholm.example";
         QTest::newRow("web: the caption as it is")
-            << "LabelTarnholm" << 2 << QUrl("https://www.tarnholm.example")
+            << "webLink" << 2 << QUrl("https://www.tarnholm.example")
             << "Visit the web site https://www.tarnholm.example";
     }
 
@@ -111,11 +114,11 @@ private slots:
         QFETCH(QUrl, opened);
         QFETCH(QString, name);
         const QPoint at = centreInWindow(label(link));
-        QTest::mouseClick(about_->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(readMe_->windowHandle(), Qt::LeftButton, {}, at);
         QCOMPARE(desktop_->opened, QList{opened});
-        QVERIFY(about_->isVisible()); // the window stays as it was
-        QTest::mousePress(about_->windowHandle(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(about_->windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(readMe_->isVisible()); // the window stays as it was
+        QTest::mousePress(readMe_->windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(readMe_->windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
         press(Qt::Key_Tab, {}, tabs);
         QCOMPARE(QApplication::focusWidget(), label(link));
         for (const bool repeat : {false, true, true}) {
@@ -132,13 +135,13 @@ private slots:
     }
 
 private:
-    QLabel* label(const QString& name) { return about_->findChild<QLabel*>(name); }
+    QLabel* label(const QString& name) { return control<QLabel>(readMe_, qPrintable(name)); }
 
     std::unique_ptr<QWidget> main_; // stands in for the calculator
-    QPointer<AboutBrenvik> about_;
-    int afterClose_ = 0;
+    QPointer<ReadMeWindow> readMe_;
+    int afterDismiss_ = 0;
     std::unique_ptr<DesktopRecorder> desktop_;
 };
 
-QTEST_MAIN(TestAboutBrenvik)
-#include "tst_about_brenvik.moc"
+QTEST_MAIN(TestReadMeWindow)
+#include "tst_read_me_window.moc"

@@ -9,32 +9,32 @@
 #include <QAccessible>
 #include <QLineEdit>
 
-class TestAmpacity : public CalculatorTest {
+class TestCalculatorWindow : public CalculatorTest {
     Q_OBJECT
 private slots:
     void init() { start(); }
     void startUp() {
-        window_ = std::make_unique<Ampacity>();
+        window_ = std::make_unique<CalculatorWindow>();
         QCOMPARE(window_->windowTitle(), QStringLiteral("NEC 2017-2023 Brenvik"));
         QCOMPARE(window_->size(), QSize(485, 174)); // 7275 x 2610 twips, fixed
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(window_->windowIcon().availableSizes().contains(QSize(32, 32)));
         // Before the first tick the ampacity list has no row, the box its first text.
-        QCOMPARE(at<QComboBox>("ComAM")->count(), 25);
-        QCOMPARE(at<QComboBox>("ComAM")->currentIndex(), -1);
-        QCOMPARE(at<QLineEdit>("CorectAmpacity")->text(), QStringLiteral("=15A (I × 1 × 1)"));
+        QCOMPARE(at<QComboBox>("ampacityList")->count(), 25);
+        QCOMPARE(at<QComboBox>("ampacityList")->currentIndex(), -1);
+        QCOMPARE(at<QLineEdit>("correctedAmpacity")->text(), QStringLiteral("=15A (I × 1 × 1)"));
         window_->show();
-        COMPARE_SOON(at<QComboBox>("ComAM")->currentIndex(), 0); // within a tick
-        QCOMPARE(focused(), QStringLiteral("MaterCmnd"));        // no list's focus handler has run
-        QVERIFY(!at("CorectAmpacity")->isVisible());
+        COMPARE_SOON(at<QComboBox>("ampacityList")->currentIndex(), 0); // within a tick
+        QCOMPARE(focused(), QStringLiteral("materialButton")); // no list's focus handler has run
+        QVERIFY(!at("correctedAmpacity")->isVisible());
     }
 
     // Every control the pointer can reach is on top at its centre, the result box too.
     void nothingCoversAControl() {
         QCOMPARE(coveredControls(window_.get()), QStringList());
-        clickOn("AmbCmnd");
-        QVERIFY(at("CorectAmpacity")->isVisible());
+        clickOn("ambientButton");
+        QVERIFY(at("correctedAmpacity")->isVisible());
         QCOMPARE(coveredControls(window_.get()), QStringList());
     }
 
@@ -42,17 +42,17 @@ private slots:
     // also while another window is active and the size list gets no focus event: a size
     // turned to with the wheel there is followed, not undone.
     void sizeListDrivesAgainWhileInactive() {
-        clickOn("NoOfWCmd", 6);                   // 41 and above; the next click is 1-3
+        clickOn("conductorCountButton", 6);       // 41 and above; the next click is 1-3
         press(Qt::Key_Tab, Qt::ShiftModifier, 2); // into the ampacity list, which drives
-        QCOMPARE(focused(), QStringLiteral("ComAM"));
+        QCOMPARE(focused(), QStringLiteral("ampacityList"));
         QWidget other;
         other.show();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        clickOn("NoOfWCmd");
-        QVERIFY(!at("CorectAmpacity")->isVisible());
-        wheel(at("ComWS"), 3);
-        COMPARE_SOON(at<QComboBox>("ComAM")->currentIndex(), 3);
-        QCOMPARE(at<QComboBox>("ComWS")->currentIndex(), 3);
+        clickOn("conductorCountButton");
+        QVERIFY(!at("correctedAmpacity")->isVisible());
+        wheel(at("sizeList"), 3);
+        COMPARE_SOON(at<QComboBox>("ampacityList")->currentIndex(), 3);
+        QCOMPARE(at<QComboBox>("sizeList")->currentIndex(), 3);
     }
 
     void timersRestWhileMinimized_data() {
@@ -76,8 +76,9 @@ private slots:
         window_->showNormal();
         QVERIFY(waitForTicks(window_.get(), 1));
         QVERIFY(!window_->isActiveWindow());
-        wheel(at(ampacityListDrives ? "ComAM" : "ComWS"), 7);
-        COMPARE_SOON(at<QComboBox>(ampacityListDrives ? "ComWS" : "ComAM")->currentIndex(), 7);
+        wheel(at(ampacityListDrives ? "ampacityList" : "sizeList"), 7);
+        COMPARE_SOON(
+            at<QComboBox>(ampacityListDrives ? "sizeList" : "ampacityList")->currentIndex(), 7);
     }
 
     // A selector pressed by a screen reader while the window is minimized hands the
@@ -87,7 +88,7 @@ private slots:
         press(Qt::Key_Tab, {}, 5); // through the ampacity list, on to the ambient button
         window_->showMinimized();
         QTest::qWait(20); // the desktop reports the window minimized
-        QAccessible::queryAccessibleInterface(at("TempCmnd"))
+        QAccessible::queryAccessibleInterface(at("insulationButton"))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         window_->showNormal();
@@ -98,24 +99,24 @@ private slots:
 
     // An idle tick leaves the box's text alone: what the user selected in it stays selected.
     void idleTickKeepsTheSelectionInTheBox() {
-        clickOn("AmbCmnd");
-        clickOn("CorectAmpacity");
+        clickOn("ambientButton");
+        clickOn("correctedAmpacity");
         press(Qt::Key_Home);
         press(Qt::Key_Right);
         press(Qt::Key_Right, Qt::ShiftModifier, 5);
         QVERIFY(waitForTicks(window_.get(), 2));
-        QCOMPARE(at<QLineEdit>("CorectAmpacity")->selectedText(), QStringLiteral("13.65"));
+        QCOMPARE(at<QLineEdit>("correctedAmpacity")->selectedText(), QStringLiteral("13.65"));
     }
 
     void readMeOpensOnce() {
         window_->move(123, 45);
-        clickOn("AboutCmd");
+        clickOn("readMeButton");
         window_->move(60, 70);
-        clickOn("AboutCmd"); // brought forward, not loaded again
+        clickOn("readMeButton"); // brought forward, not loaded again
         QCOMPARE(openReadMe()->pos(), QPoint(123, 45));
         openReadMe()->close();
-        QTest::qWait(0);     // closed, it is discarded
-        clickOn("AboutCmd"); // loaded afresh, on the window's new corner
+        QTest::qWait(0);         // closed, it is discarded
+        clickOn("readMeButton"); // loaded afresh, on the window's new corner
         QCOMPARE(openReadMe()->pos(), QPoint(60, 70));
     }
 
@@ -124,9 +125,9 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         start();
         QLocale::setDefault(QLocale::c());
-        clickOn("AmbCmnd");
-        clickOn("NoOfWCmd");
-        QCOMPARE(at<QLineEdit>("CorectAmpacity")->text(),
+        clickOn("ambientButton");
+        clickOn("conductorCountButton");
+        QCOMPARE(at<QLineEdit>("correctedAmpacity")->text(),
                  QStringLiteral("=10,92 A  (I × 0,91 × 0,8)"));
     }
 
@@ -137,16 +138,16 @@ private slots:
         const auto name = [this](const char* control) {
             return QAccessible::queryAccessibleInterface(at(control))->text(QAccessible::Name);
         };
-        QAccessible::queryAccessibleInterface(at("MaterCmnd"))
+        QAccessible::queryAccessibleInterface(at("materialButton"))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(name("MaterCmnd"), QStringLiteral("AL"));
-        clickOn("AmbCmnd");
-        QCOMPARE(name("AmbCmnd"), QStringLiteral("Ambient 31-35°C (87-95°F)"));
-        QCOMPARE(name("CorectAmpacity"), QStringLiteral("Corrected ampacity"));
-        clickOn("CondCmnd");
-        QCOMPARE(name("NoOfWCmd"), QStringLiteral("Number of conductors"));
-        const auto labels = QAccessible::queryAccessibleInterface(at("ComWS"))->relations();
+        QCOMPARE(name("materialButton"), QStringLiteral("AL"));
+        clickOn("ambientButton");
+        QCOMPARE(name("ambientButton"), QStringLiteral("Ambient 31-35°C (87-95°F)"));
+        QCOMPARE(name("correctedAmpacity"), QStringLiteral("Corrected ampacity"));
+        clickOn("installationButton");
+        QCOMPARE(name("conductorCountButton"), QStringLiteral("Number of conductors"));
+        const auto labels = QAccessible::queryAccessibleInterface(at("sizeList"))->relations();
         QCOMPARE(labels.value(0).first->text(QAccessible::Name), QStringLiteral("Conductor size"));
     }
 
@@ -155,21 +156,22 @@ private slots:
     void keyboardOnlySession() {
         DesktopRecorder desktop;
         press(Qt::Key_Space); // aluminum; the size list takes the focus
-        QCOMPARE(focused(), QStringLiteral("ComWS"));
+        QCOMPARE(focused(), QStringLiteral("sizeList"));
         press(Qt::Key_Tab, Qt::ShiftModifier);
         press(Qt::Key_Return, {}, 2); // 75 °C, then 90 °C
         press(Qt::Key_Tab, Qt::ShiftModifier);
         press(Qt::Key_Space);        // free air; the size list takes the focus
         press(Qt::Key_Down, {}, 11); // 12 AWG + 11 rows: 4/0 AWG
-        COMPARE_SOON(at<QComboBox>("ComAM")->currentIndex(), 11);
+        COMPARE_SOON(at<QComboBox>("ampacityList")->currentIndex(), 11);
         press(Qt::Key_Tab, {}, 2); // through the ampacity list, which then drives
         press(Qt::Key_Space);      // 31-35 °C
-        QCOMPARE(at<QComboBox>("ComWS")->currentText(), QStringLiteral("   4/0 AWG"));
-        QCOMPARE(at<QLineEdit>("CorectAmpacity")->text(), QStringLiteral("=302.4 A  (I × 0.96)"));
+        QCOMPARE(at<QComboBox>("sizeList")->currentText(), QStringLiteral("   4/0 AWG"));
+        QCOMPARE(at<QLineEdit>("correctedAmpacity")->text(),
+                 QStringLiteral("=302.4 A  (I × 0.96)"));
         press(Qt::Key_Tab);   // the count button is disabled in free air: skipped
         press(Qt::Key_Enter); // READ ME
         QVERIFY(openReadMe() && QTest::qWaitForWindowActive(openReadMe()));
-        QCOMPARE(focused(), QStringLiteral("Command3"));
+        QCOMPARE(focused(), QStringLiteral("okButton"));
         press(Qt::Key_Tab);
         press(Qt::Key_Return); // the mail link
         QCOMPARE(desktop.opened, QList{QUrl("mailto:brenvik@tarnholm.example")});
@@ -181,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAmpacity)
-#include "tst_ampacity.moc"
+QTEST_MAIN(TestCalculatorWindow)
+#include "tst_calculator_window.moc"

@@ -1,4 +1,4 @@
-#include "readme/about_layout.h"
+#include "readme/read_me_layout.h"
 
 namespace readme {
 namespace {
@@ -15,25 +15,25 @@ constexpr FontChoice kArialLink{.family = "Arial", .points = 9.75, .underline = 
 
 // clang-format off
 constexpr ControlRow kControls[] = {
-    {.kind = Kind::CommandButton, .name = "Command3", .caption = "OK",
+    {.kind = Kind::CommandButton, .name = "okButton", .caption = "OK",
      .rect = {3000, 8500, 1095, 345}, .font = kBold, .tabIndex = 1},
-    {.kind = Kind::Label, .name = "Label6", .caption = "Label6", .rect = {105, 9000, 3045, 210},
+    {.kind = Kind::Label, .name = "versionLine", .rect = {105, 9000, 3045, 210},
      .font = kArialSmall, .tabIndex = 8, .wordWrap = true, .growToFit = true},
-    {.kind = Kind::Label, .name = "Label5", .caption = "Label5", .rect = {4200, 9000, 3045, 210},
+    {.kind = Kind::Label, .name = "copyrightNotice", .rect = {4200, 9000, 3045, 210},
      .font = kArialSmall, .tabIndex = 7, .align = Align::Right, .wordWrap = true,
      .growToFit = true},
-    {.kind = Kind::Label, .name = "Label4", .caption = "Label4", .rect = {105, 7395, 7095, 240},
+    {.kind = Kind::Label, .name = "orderingTerms", .rect = {105, 7395, 7095, 240},
      .font = kArial, .tabIndex = 6, .wordWrap = true, .growToFit = true},
-    {.kind = Kind::Label, .name = "Label3", .caption = "Label3", .rect = {105, 4050, 7095, 240},
+    {.kind = Kind::Label, .name = "smallConductorLimits", .rect = {105, 4050, 7095, 240},
      .font = kArial, .tabIndex = 5, .wordWrap = true, .growToFit = true},
-    {.kind = Kind::Label, .name = "Label2", .caption = "Label2", .rect = {105, 1560, 7095, 240},
+    {.kind = Kind::Label, .name = "necNotes", .rect = {105, 1560, 7095, 240},
      .font = kArial, .tabIndex = 4, .wordWrap = true, .growToFit = true},
-    {.kind = Kind::Label, .name = "LabelMail", .caption = "brenvik@tarnholm.example",
+    {.kind = Kind::Label, .name = "mailLink", .caption = "brenvik@tarnholm.example",
      .rect = {2760, 8000, 1605, 240}, .font = kArialLink, .tabIndex = 2, .align = Align::Centre,
      .growToFit = true, .link = true}, // one line, as wide as the address
-    {.kind = Kind::Label, .name = "Label1", .caption = "Label1", .rect = {105, 105, 7095, 240},
+    {.kind = Kind::Label, .name = "disclaimer", .rect = {105, 105, 7095, 240},
      .font = kArial, .tabIndex = 0, .wordWrap = true, .growToFit = true},
-    {.kind = Kind::Label, .name = "LabelTarnholm", .caption = "https://www.tarnholm.example",
+    {.kind = Kind::Label, .name = "webLink", .caption = "https://www.tarnholm.example",
      .rect = {2040, 6800, 3015, 375}, .font = kArialLink, .tabIndex = 3, .align = Align::Centre,
      .link = true},
 };
@@ -41,9 +41,9 @@ constexpr ControlRow kControls[] = {
 
 } // namespace
 
-constexpr forms::FormTable kAboutForm{.name = "AboutBrenvik",
-                                      .caption = "About Brenvik",
-                                      .clientArea = {6015, 5205, 7350, 9240},
-                                      .controls = kControls};
+constexpr forms::FormTable kReadMeForm{.name = "readMeWindow",
+                                       .caption = "About Brenvik",
+                                       .clientArea = {6015, 5205, 7350, 9240},
+                                       .controls = kControls};
 
 } // namespace readme

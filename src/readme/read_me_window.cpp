@@ -1,11 +1,11 @@
-#include "readme/about_brenvik.h"
+#include "readme/read_me_window.h"
 
 #include "forms/form_builder.h"
 #include "forms/link_label.h"
 #include "platform/desktop_shell.h"
 #include "platform/program_icon.h"
 #include "platform/version.h"
-#include "readme/about_layout.h"
+#include "readme/read_me_layout.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,95 +61,91 @@ const QString kOrderingTerms = QStringLiteral(
     "Brenvik is free software: use it at no charge and share unchanged copies. It may not be "
     "sold without the consent of Tarnholm Inc. Comments are welcome:");
 
-QString copyrightNotice(int major) {
+QString copyrightText(int major) {
     return QStringLiteral("Copyright \u00A9 2017-20%1 Tarnholm Inc.").arg(major);
 }
 
 } // namespace
 
-AboutBrenvik::AboutBrenvik(const QWidget* mainWindow, std::function<void()> afterClose)
+ReadMeWindow::ReadMeWindow(const QWidget* mainWindow, std::function<void()> afterDismiss)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , mainWindow_(mainWindow)
-    , afterClose_(std::move(afterClose)) {
-    // Closed, the window is gone: the next opening loads it afresh.
+    , afterDismiss_(std::move(afterDismiss)) {
+    // Closed, the window is gone: the next opening starts afresh.
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(mainWindow ? mainWindow->windowIcon() : platform::programIcon());
-    forms::buildForm(this, readme::kAboutForm);
+    forms::buildForm(this, readme::kReadMeForm);
     const auto bind = [this](QLabel*& label, const char* name) {
         label = findChild<QLabel*>(QString::fromLatin1(name));
-        Q_ASSERT_X(label, "AboutBrenvik", name);
+        Q_ASSERT_X(label, "ReadMeWindow", name);
         // A click on a label is the label's, never the background's.
         label->setAttribute(Qt::WA_NoMousePropagation);
     };
-    Command3 = findChild<QPushButton*>(QStringLiteral("Command3"));
-    bind(Label1, "Label1");
-    bind(Label2, "Label2");
-    bind(Label3, "Label3");
-    bind(Label4, "Label4");
-    bind(Label5, "Label5");
-    bind(Label6, "Label6");
-    bind(LabelMail, "LabelMail");
-    bind(LabelTarnholm, "LabelTarnholm");
-    connect(Command3, &QPushButton::clicked, this, &AboutBrenvik::Command3_Click);
-    connect(static_cast<forms::LinkLabel*>(LabelMail), &forms::LinkLabel::activated, this,
-            &AboutBrenvik::LabelMail_Click);
-    connect(static_cast<forms::LinkLabel*>(LabelTarnholm), &forms::LinkLabel::activated, this,
-            &AboutBrenvik::LabelTarnholm_Click);
+    okButton = findChild<QPushButton*>(QStringLiteral("okButton"));
+    bind(disclaimer, "disclaimer");
+    bind(necNotes, "necNotes");
+    bind(smallConductorLimits, "smallConductorLimits");
+    bind(orderingTerms, "orderingTerms");
+    bind(copyrightNotice, "copyrightNotice");
+    bind(versionLine, "versionLine");
+    bind(mailLink, "mailLink");
+    bind(webLink, "webLink");
+    connect(okButton, &QPushButton::clicked, this, &ReadMeWindow::dismiss);
+    connect(static_cast<forms::LinkLabel*>(mailLink), &forms::LinkLabel::activated, this,
+            &ReadMeWindow::openMailLink);
+    connect(static_cast<forms::LinkLabel*>(webLink), &forms::LinkLabel::activated, this,
+            &ReadMeWindow::openWebLink);
 
-    Form_Load();
-    Command3->setFocus(); // the only control that takes the focus
-}
-
-AboutBrenvik::~AboutBrenvik() = default;
-
-void AboutBrenvik::Form_Load() {
     if (mainWindow_)
         move(mainWindow_->pos()); // outer top-left corners, as the main window's own
-    forms::setLabelCaption(Label1, kDisclaimer);
-    forms::setLabelCaption(Label2, kNecNotes);
-    forms::setLabelCaption(Label3, kSmallConductors);
-    forms::setLabelCaption(Label4, kOrderingTerms);
-    forms::setLabelCaption(Label5, copyrightNotice(platform::kProgramVersion.major));
-    LabelMail->setAccessibleName(QStringLiteral("Send an e-mail to %1").arg(LabelMail->text()));
-    LabelTarnholm->setAccessibleName(
-        QStringLiteral("Visit the web site %1").arg(LabelTarnholm->text()));
-    forms::setLabelCaption(Label6, QStringLiteral("Version: ") +
-                                       QString::fromLatin1(platform::kDisplayVersion));
+    fillTexts();
+    okButton->setFocus(); // the only control that takes the focus
 }
 
-void AboutBrenvik::Command3_Click() {
+ReadMeWindow::~ReadMeWindow() = default;
+
+void ReadMeWindow::fillTexts() {
+    forms::setLabelCaption(disclaimer, kDisclaimer);
+    forms::setLabelCaption(necNotes, kNecNotes);
+    forms::setLabelCaption(smallConductorLimits, kSmallConductors);
+    forms::setLabelCaption(orderingTerms, kOrderingTerms);
+    forms::setLabelCaption(copyrightNotice, copyrightText(platform::kProgramVersion.major));
+    mailLink->setAccessibleName(QStringLiteral("Send an e-mail to %1").arg(mailLink->text()));
+    webLink->setAccessibleName(QStringLiteral("Visit the web site %1").arg(webLink->text()));
+    forms::setLabelCaption(versionLine, QStringLiteral("Version: ") +
+                                            QString::fromLatin1(platform::kDisplayVersion));
+}
+
+// "OK", or a click on the background: the window goes, and the calculator comes back.
+void ReadMeWindow::dismiss() {
     close();
-    if (afterClose_)
-        afterClose_();
+    if (afterDismiss_)
+        afterDismiss_();
 }
 
-void AboutBrenvik::Form_Click() {
-    Command3_Click();
+void ReadMeWindow::openMailLink() {
+    platform::shellOpen(QStringLiteral("Mailto:") + mailLink->text());
 }
 
-void AboutBrenvik::LabelMail_Click() {
-    platform::shellOpen(QStringLiteral("Mailto:") + LabelMail->text());
-}
-
-void AboutBrenvik::LabelTarnholm_Click() {
-    platform::shellOpen(LabelTarnholm->text());
+void ReadMeWindow::openWebLink() {
+    platform::shellOpen(webLink->text());
 }
 
 // Escape dismisses the window as "OK" does.
-void AboutBrenvik::keyPressEvent(QKeyEvent* event) {
+void ReadMeWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        Command3_Click();
+        dismiss();
     else
         QWidget::keyPressEvent(event);
 }
 
 // A click on the background is a press and a release on the window itself.
-void AboutBrenvik::mousePressEvent(QMouseEvent* event) {
+void ReadMeWindow::mousePressEvent(QMouseEvent* event) {
     backgroundClick_.press(event);
 }
 
-void AboutBrenvik::mouseReleaseEvent(QMouseEvent* event) {
+void ReadMeWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (backgroundClick_.release(event, this))
-        Form_Click();
+        dismiss();
 }

@@ -1,0 +1,359 @@
+#include "calculator/calculator_window.h"
+
+#include "calculator/calculator_layout.h"
+#include "calculator/placement.h"
+#include "forms/colours.h"
+#include "forms/form_builder.h"
+#include "platform/program_icon.h"
+#include "readme/read_me_window.h"
+#include "rules/corrected_ampacity.h"
+#include "rules/cycles.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
+
+namespace {
+
+using rules::Installation;
+using rules::Insulation;
+using rules::Material;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The captions that show the selection.
+QString materialCaption(Material material) {
+    return material == Material::Copper ? QStringLiteral("CU") : QStringLiteral("AL");
+}
+
+QString installationCaption(Installation installation) {
+    return installation == Installation::Raceway ? QStringLiteral("Raceway or\u00A0Cable")
+                                                 : QStringLiteral("Free Air");
+}
+
+QString insulationCaption(Insulation insulation) {
+    switch (insulation) {
+    case Insulation::Rated75:
+        return QStringLiteral("Insulation 75\u00B0C\u00A0(167\u00B0F)");
+    case Insulation::Rated60:
+        return QStringLiteral("Insulation 60\u00B0C\u00A0(140\u00B0F)");
+    case Insulation::Rated90:
+        break;
+    }
+    return QStringLiteral("Insulation 90\u00B0C\u00A0(194\u00B0F)");
+}
+
+// The insulation button steps 60, 75, 90 °C and round again.
+Insulation nextRating(Insulation insulation) {
+    switch (insulation) {
+    case Insulation::Rated60:
+        return Insulation::Rated75;
+    case Insulation::Rated75:
+        return Insulation::Rated90;
+    case Insulation::Rated90:
+        break;
+    }
+    return Insulation::Rated60;
+}
+
+// Selects `row` in `list` where the list has such a row; -1 (or a row the list lacks)
+// leaves the list's selection as it is.
+void selectRow(QComboBox* list, int row) {
+    if (row >= 0 && row < list->count() && list->currentIndex() != row)
+        list->setCurrentIndex(row);
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint)
+    , decimalSeparator_(QLocale().decimalPoint().toStdString()) {
+    setWindowIcon(platform::programIcon());
+    forms::buildForm(this, calculator::kCalculatorForm);
+    bindControls();
+    connectControls();
+
+    // The start: in the upper right of the screen, every size listed with 14 AWG selected
+    // and the copper, raceway, 60 °C ampacities beside them.
+    placeWindow();
+    QStringList sizes;
+    for (const std::string_view size : rules::sizeRows())
+        sizes.append(fromUtf8(size));
+    sizeList->addItems(sizes);
+    sizeList->setCurrentIndex(sizeRow_);
+    refillAmpacityList();
+    // The first control in tab order takes the focus; neither list's handler runs.
+    materialButton->setFocus();
+}
+
+CalculatorWindow::~CalculatorWindow() {
+    delete readMe_.data(); // it has no owner: it goes with the program
+}
+
+void CalculatorWindow::bindControls() {
+    const auto bind = [this]<typename T>(T*& control, const char* name) {
+        control = findChild<T*>(QString::fromLatin1(name));
+        Q_ASSERT_X(control, "CalculatorWindow", name);
+    };
+    bind(tableNumber, "tableNumber");
+    bind(tableTitle, "tableTitle");
+    bind(materialButton, "materialButton");
+    bind(installationButton, "installationButton");
+    bind(insulationButton, "insulationButton");
+    bind(sizeList, "sizeList");
+    bind(ampacityList, "ampacityList");
+    bind(ambientButton, "ambientButton");
+    bind(conductorCountButton, "conductorCountButton");
+    bind(correctedAmpacity, "correctedAmpacity");
+    bind(readMeButton, "readMeButton");
+    bind(exitButton, "exitButton");
+    bind(sizeListTimer, "sizeListTimer");
+    bind(ampacityListTimer, "ampacityListTimer");
+}
+
+void CalculatorWindow::connectControls() {
+    connect(materialButton, &QPushButton::clicked, this, &CalculatorWindow::onMaterialClicked);
+    connect(installationButton, &QPushButton::clicked, this,
+            &CalculatorWindow::onInstallationClicked);
+    connect(insulationButton, &QPushButton::clicked, this, &CalculatorWindow::onInsulationClicked);
+    connect(ambientButton, &QPushButton::clicked, this, &CalculatorWindow::onAmbientClicked);
+    connect(conductorCountButton, &QPushButton::clicked, this,
+            &CalculatorWindow::onConductorCountClicked);
+    connect(readMeButton, &QPushButton::clicked, this, &CalculatorWindow::openReadMe);
+    connect(exitButton, &QPushButton::clicked, this, &CalculatorWindow::exitProgram);
+    connect(sizeListTimer, &QTimer::timeout, this, &CalculatorWindow::followSizeList);
+    connect(ampacityListTimer, &QTimer::timeout, this, &CalculatorWindow::followAmpacityList);
+    // The lists change which one drives when they receive the focus, not when their
+    // selection changes.
+    sizeList->installEventFilter(this);
+    ampacityList->installEventFilter(this);
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A mouse click on a list delivers the focus twice (the click, then the closing
+    // popup); switching the timers twice is harmless.
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == sizeList)
+            letSizeListDrive();
+        else if (watched == ampacityList)
+            letAmpacityListDrive();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The upper right of the primary screen, by the window's outer size. Before the first
+// show the window manager has not framed the window yet and the outer size is the client
+// size; event() places the window again once, when the frame becomes known.
+void CalculatorWindow::placeWindow() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    const calculator::ScreenPlacement place = calculator::placeOnScreen(
+        {area.left(), area.top(), area.width(), area.height()}, outer.width(), outer.height());
+    move(place.x, place.y);
+}
+
+bool CalculatorWindow::event(QEvent* event) {
+    const bool result = QWidget::event(event);
+    if (!placedByFrame_ && frameGeometry().size() != size()) {
+        placedByFrame_ = true;
+        placeWindow();
+    }
+    return result;
+}
+
+// Nothing the timers do can be seen while the window is minimized: they stop, and the
+// one that ran starts again when the window comes back.
+void CalculatorWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    if (isMinimized()) {
+        if (sizeListTimer->isActive() || ampacityListTimer->isActive()) {
+            restingTimer_ = sizeListTimer->isActive() ? sizeListTimer : ampacityListTimer;
+            sizeListTimer->stop();
+            ampacityListTimer->stop();
+        }
+    } else if (restingTimer_) {
+        // Unless a handler that ran meanwhile has started one already.
+        if (!sizeListTimer->isActive() && !ampacityListTimer->isActive())
+            restingTimer_->start();
+        restingTimer_ = nullptr;
+    }
+}
+
+void CalculatorWindow::exitProgram() {
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void CalculatorWindow::openReadMe() {
+    // One read-me window at a time: while it is open a click brings it forward as it is.
+    if (!readMe_) {
+        readMe_ = new ReadMeWindow(this, [this] {
+            activateWindow(); // back to the calculator
+            raise();
+        });
+    }
+    readMe_->show();
+    readMe_->raise();
+    readMe_->activateWindow();
+}
+
+void CalculatorWindow::onMaterialClicked() {
+    ampacityListTimer->stop();
+    sizeListTimer->stop();
+    // The size row is the one the last tick recorded, at most one interval old.
+    if (material_ == Material::Copper) {
+        material_ = Material::Aluminum;
+        sizeList->removeItem(0); // aluminum has no 14 AWG
+        if (sizeRow_ > 0)
+            --sizeRow_; // the same size, one row higher; 14 AWG becomes 12 AWG
+    } else {
+        material_ = Material::Copper;
+        sizeList->insertItem(0, fromUtf8(rules::sizeRows().front()));
+        ++sizeRow_;
+    }
+    materialButton->setText(materialCaption(material_));
+    const QColor colour = forms::toColor(calculator::materialColour(material_));
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{correctedAmpacity, sizeList, ampacityList})
+        forms::setTextColour(control, colour);
+    sizeList->setCurrentIndex(sizeRow_);
+    refillAmpacityList();
+    focusSizeList();
+}
+
+void CalculatorWindow::onInsulationClicked() {
+    ampacityListTimer->stop();
+    sizeListTimer->stop();
+    insulation_ = nextRating(insulation_);
+    insulationButton->setText(insulationCaption(insulation_));
+    // Each rating has its own ambient cycle: start it again at 26-30 °C.
+    ambientFactor_ = 1.0f;
+    ambientButton->setText(fromUtf8(rules::ambientCaption(rules::kAmbientReferenceRange)));
+    refillAmpacityList();
+}
+
+void CalculatorWindow::onInstallationClicked() {
+    ampacityListTimer->stop();
+    sizeListTimer->stop();
+    installation_ =
+        installation_ == Installation::Raceway ? Installation::FreeAir : Installation::Raceway;
+    installationButton->setText(installationCaption(installation_));
+    // No conductor count applies in free air; back in raceway the count starts at 1-3.
+    const bool raceway = installation_ == Installation::Raceway;
+    conductorCountButton->setEnabled(raceway);
+    conductorCountButton->setText(
+        raceway ? fromUtf8(rules::conductorCountCaption(rules::kConductorCountReferenceRange))
+                : QString());
+    conductorCountFactor_ = 1.0f;
+    refillAmpacityList();
+    showCorrectedAmpacity(); // the list was just refilled: this shows 0 A until the next tick
+    focusSizeList();
+}
+
+void CalculatorWindow::onAmbientClicked() {
+    const rules::CycleStep step = rules::nextAmbient(insulation_, ambientFactor_);
+    ambientFactor_ = step.factor;
+    ambientButton->setText(fromUtf8(step.caption));
+    showCorrectionWhileItApplies();
+    showCorrectedAmpacity();
+}
+
+void CalculatorWindow::onConductorCountClicked() {
+    if (installation_ == Installation::Raceway) {
+        if (const auto step = rules::nextConductorCount(conductorCountFactor_)) {
+            conductorCountFactor_ = step->factor;
+            conductorCountButton->setText(fromUtf8(step->caption));
+        }
+    }
+    showCorrectionWhileItApplies();
+    showCorrectedAmpacity();
+}
+
+// The box shows while a correction applies; when a click takes the last one away the
+// box goes and the size list takes the focus (and so drives the pairing).
+void CalculatorWindow::showCorrectionWhileItApplies() {
+    if (rules::correctionApplies(ambientFactor_, conductorCountFactor_)) {
+        correctedAmpacity->show();
+        return;
+    }
+    correctedAmpacity->hide();
+    focusSizeList();
+}
+
+void CalculatorWindow::focusSizeList() {
+    sizeList->setFocus();
+    // An inactive window gets no focus event until it is activated again, and then
+    // only for its focus widget; let the size list drive at once.
+    if (!sizeList->hasFocus())
+        letSizeListDrive();
+}
+
+// The list of the table, material and rating chosen, with the table's number and title.
+// No row is selected until the next tick copies the size row over.
+void CalculatorWindow::refillAmpacityList() {
+    const rules::AmpacityList list =
+        rules::ampacityList(installation_, material_, insulation_).value();
+    ampacityList->clear();
+    tableNumber->setText(fromUtf8(list.tableNumber));
+    tableTitle->setText(fromUtf8(list.title));
+    QStringList rows;
+    rows.reserve(static_cast<qsizetype>(list.rows.size()));
+    for (const std::string& row : list.rows)
+        rows.append(fromUtf8(row));
+    ampacityList->addItems(rows);
+    ampacityList->setCurrentIndex(-1); // QComboBox selects the first row of a filled list
+    correctedAmpacity->setVisible(rules::correctionApplies(ambientFactor_, conductorCountFactor_));
+    sizeListTimer->start();
+}
+
+void CalculatorWindow::showCorrectedAmpacity() {
+    const QByteArray row = ampacityList->currentText().toUtf8();
+    const QString text = fromUtf8(
+        rules::correctedAmpacityText({row.constData(), static_cast<std::size_t>(row.size())},
+                                     ambientFactor_, conductorCountFactor_, decimalSeparator_));
+    // Rewriting an unchanged text would repaint the box twenty times a second and undo
+    // the user's selection in it.
+    if (correctedAmpacity->text() != text) {
+        correctedAmpacity->setText(text);
+        correctedAmpacity->setCursorPosition(0); // where it is too narrow, the result first
+    }
+}
+
+void CalculatorWindow::letSizeListDrive() {
+    ampacityListTimer->stop();
+    sizeListTimer->start();
+}
+
+void CalculatorWindow::letAmpacityListDrive() {
+    sizeListTimer->stop();
+    ampacityListTimer->start();
+}
+
+void CalculatorWindow::followSizeList() {
+    sizeRow_ = sizeList->currentIndex();
+    selectRow(ampacityList, sizeRow_);
+    showCorrectedAmpacity();
+}
+
+void CalculatorWindow::followAmpacityList() {
+    sizeRow_ = ampacityList->currentIndex();
+    selectRow(sizeList, sizeRow_);
+    showCorrectedAmpacity();
+}
