@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
 .PHONY: all configure build run test package screenshots fuzz sanitize memcheck random \
-        robustness bench mutants clean
+        robustness bench mutants fresh clean
 
 all: build
 
@@ -31,7 +31,7 @@ run:
 test:
 	@scripts/install-deps.sh test
 	@$(MAKE) --no-print-directory build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$$(nproc)
 
 # A Debian package of the program, in $(BUILD_DIR)/.
 package:
@@ -88,5 +88,11 @@ bench:
 	@scripts/install-deps.sh bench
 	bench/run.sh
 
+# The two commands above tried on a fresh minimal Debian of SUITE (bookworm or trixie) in
+# a chroot: make test, then make run under Xvfb. As root; not part of CI.
+SUITE ?= bookworm
+fresh:
+	scripts/fresh.sh $(SUITE)
+
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench build-mutants
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench build-mutants build-fresh

@@ -2,7 +2,8 @@
 # Installs the Debian packages a make target needs, and nothing more:
 #   install-deps.sh build|run|test|package|screenshots|robustness|bench|mutants
 # build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
-# display); test: the checks of the package, its metadata and the Windows resources;
+# display); test: the checks of the package (lintian), its metadata and the Windows
+# resources, and Xvfb with xdotool for the program's own window;
 # robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
 # Python, Xvfb, a window manager (openbox) and xdotool to minimize the window; mutants:
 # Python. Each target's list includes what building needs.
@@ -13,7 +14,7 @@ set -euo pipefail
 build=(cmake g++ ninja-build make qt6-base-dev libxkbcommon-dev)
 fonts=(fonts-liberation fonts-wine)
 packaging=(dpkg-dev file)
-checks=(desktop-file-utils appstream binutils-mingw-w64-x86-64)
+checks=(desktop-file-utils appstream binutils-mingw-w64-x86-64 lintian xvfb xauth xdotool)
 
 packages=("${build[@]}")
 case "${1:-build}" in

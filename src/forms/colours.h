@@ -11,8 +11,8 @@ class QWidget;
 // take both from the theme.
 namespace forms {
 
-/// The palette of Qt's standard light desktop: what a control with fixed colours shows
-/// in the roles the program does not fix.
+/// Qt's own light palette, the one its Fusion style draws in where the desktop gives
+/// none: what a control with fixed colours shows in the roles the program does not fix.
 QPalette lightPalette();
 
 /// Fixes every colour of `widget`: `text` where it writes (text, button text and window

@@ -61,9 +61,8 @@ const QString kOrderingTerms = QStringLiteral(
     "Brenvik is free software: use it at no charge and share unchanged copies. It may not be "
     "sold without the consent of Tarnholm Inc. Comments are welcome:");
 
-QString copyrightText(int major) {
-    return QStringLiteral("Copyright \u00A9 2017-20%1 Tarnholm Inc.").arg(major);
-}
+const QString kCopyrightNotice = QStringLiteral("Copyright \u00A9 %1 Tarnholm Inc.")
+                                     .arg(QLatin1String(platform::kCopyrightYears));
 
 } // namespace
 
@@ -110,7 +109,7 @@ void ReadMeWindow::fillTexts() {
     forms::setLabelCaption(necNotes, kNecNotes);
     forms::setLabelCaption(smallConductorLimits, kSmallConductors);
     forms::setLabelCaption(orderingTerms, kOrderingTerms);
-    forms::setLabelCaption(copyrightNotice, copyrightText(platform::kProgramVersion.major));
+    forms::setLabelCaption(copyrightNotice, kCopyrightNotice);
     mailLink->setAccessibleName(QStringLiteral("Send an e-mail to %1").arg(mailLink->text()));
     webLink->setAccessibleName(QStringLiteral("Visit the web site %1").arg(webLink->text()));
     forms::setLabelCaption(versionLine, QStringLiteral("Version: ") +

@@ -8,6 +8,7 @@
 #include "text.h"
 #include "ui.h"
 
+#include <QLineEdit>
 #include <memory>
 
 /// The read-me window while it is open, else nothing.
@@ -25,14 +26,24 @@ protected:
         window_ = std::make_unique<CalculatorWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        COMPARE_SOON(at<QComboBox>("ampacityList")->currentIndex(), 0); // the first tick
+        COMPARE_SOON(row("ampacityList"), 0); // the first tick
     }
     template <typename T = QWidget> T* at(const char* name) {
         return control<T>(window_.get(), name);
     }
+    int row(const char* list) { return at<QComboBox>(list)->currentIndex(); }
+    QString box() { return at<QLineEdit>("correctedAmpacity")->text(); }
     void clickOn(const char* name, int times = 1) {
         for (int i = 0; i < times; ++i)
             click(at(name));
+    }
+    // Another window of the desktop, which takes the activation while it is open.
+    static std::unique_ptr<QWidget> otherWindowActive() {
+        auto other = std::make_unique<QWidget>();
+        other->show();
+        if (!QTest::qWaitForWindowActive(other.get()))
+            qFatal("no other window became active");
+        return other;
     }
 
     std::unique_ptr<QWidget> window_;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree, unpacks it into a scratch folder and
 # checks what a user's machine would get: the program, its desktop entry, AppStream
-# metainfo and icons, the dependencies, and that both metadata files validate.
+# metainfo, icons, copyright file, changelog and manual page, the dependencies, that both
+# metadata files validate, and that lintian finds no error and no warning.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -21,8 +22,11 @@ check test -f "$work/root/usr/share/icons/hicolor/scalable/apps/$id.svg"
 for size in 16 32 48 64 128 256; do
   check test -f "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
+check test -f "$work/root/usr/share/doc/brenvik/copyright"
+check gzip -t "$work/root/usr/share/doc/brenvik/changelog.gz"
+check gzip -t "$work/root/usr/share/man/man1/brenvik.1.gz"
 files=$(cd "$work/root" && find . -type f | wc -l)
-check test "$files" -eq 10 # nothing else: no tests, no tools
+check test "$files" -eq 13 # nothing else: no tests, no tools
 check grep -q 'ELF 64-bit' <(file "$work/root/usr/bin/brenvik")
 
 [[ "$(dpkg-deb -f "$deb" Package)" == brenvik ]] || { echo "wrong package name"; failed=1; }
@@ -36,6 +40,9 @@ check desktop-file-validate "$work/root/usr/share/applications/$id.desktop"
 check appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$id.metainfo.xml"
 grep -q '<release version="25.1.7"' "$work/root/usr/share/metainfo/$id.metainfo.xml" \
   || { echo "metainfo lacks release 25.1.7"; failed=1; }
+
+lintian --pedantic "$deb" >"$work/lintian.log" 2>&1
+if grep -E '^[EW]: ' "$work/lintian.log"; then echo "lintian finds errors or warnings"; failed=1; fi
 
 [[ $failed -eq 0 ]] && echo "package $(basename "$deb"): $files files, Depends: $depends"
 exit $failed

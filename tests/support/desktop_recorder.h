@@ -11,19 +11,15 @@ class DesktopRecorder : public QObject {
     Q_OBJECT
 public:
     DesktopRecorder() {
-        for (const char* scheme : kSchemes)
+        for (const char* scheme : {"mailto", "https", "http"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
     }
     ~DesktopRecorder() override {
-        for (const char* scheme : kSchemes)
+        for (const char* scheme : {"mailto", "https", "http"})
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
     }
-
     QList<QUrl> opened;
 
 public slots:
     void open(const QUrl& url) { opened << url; }
-
-private:
-    static constexpr const char* kSchemes[] = {"mailto", "https", "http"};
 };

@@ -38,11 +38,11 @@ inline QPoint centreInWindow(const QWidget* control) {
     return control->mapTo(control->window(), control->rect().center());
 }
 
-/// A left click with the pointer over `control`'s centre, handed to its window as the
-/// desktop hands it over: whatever widget is on top there gets it.
-inline void click(const QWidget* control) {
+/// A left click at `at` in `window` (at `control`'s centre unless given), handed to the
+/// window as the desktop hands it over: whatever widget is on top there gets it.
+inline void click(const QWidget* control, QPoint at = {-1, -1}) {
     QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {},
-                      centreInWindow(control));
+                      at == QPoint(-1, -1) ? centreInWindow(control) : at);
 }
 
 /// Opens `list` with a click and clicks row `row` in the list that drops down, scrolled
@@ -50,24 +50,20 @@ inline void click(const QWidget* control) {
 inline void pick(QComboBox* list, int row) {
     click(list);
     QAbstractItemView* view = list->view();
-    const QModelIndex item = list->model()->index(row, 0);
-    view->scrollTo(item);
-    QWidget* popup = view->window();
-    QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {},
-                      view->viewport()->mapTo(popup, view->visualRect(item).center()));
+    view->scrollTo(list->model()->index(row, 0));
+    click(view, view->viewport()->mapTo(view->window(),
+                                        view->visualRect(list->model()->index(row, 0)).center()));
 }
 
 /// The wheel turned `notches` notches towards the user with the pointer over `control`'s
 /// centre, each notch handed to the widget on top there as the desktop hands it over.
 inline void wheel(const QWidget* control, int notches) {
-    QWidget* window = control->window();
     const QPoint at = centreInWindow(control);
     for (int notch = 0; notch < notches; ++notch) {
-        QWidget* target = window->childAt(at);
-        if (!target)
-            target = window;
-        QWheelEvent event(target->mapFrom(window, at), window->mapToGlobal(at), QPoint(),
-                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWidget* target = control->window()->childAt(at);
+        QWheelEvent event(target->mapFrom(control->window(), at),
+                          control->window()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
         QApplication::sendEvent(target, &event);
     }
 }
@@ -83,58 +79,30 @@ inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times =
 inline QStringList coveredControls(const QWidget* window) {
     QStringList covered;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
-        if (widget->window() != window || !widget->isVisibleTo(window) ||
-            widget->focusPolicy() == Qt::NoFocus)
-            continue;
         const QWidget* hit = window->childAt(centreInWindow(widget));
-        if (hit != widget && !widget->isAncestorOf(hit))
+        if (widget->window() == window && widget->isVisibleTo(window) &&
+            widget->focusPolicy() != Qt::NoFocus && hit != widget && !widget->isAncestorOf(hit))
             covered << widget->objectName();
     }
     return covered;
 }
 
 /// Counts the wake-ups of `window`'s timers while it lives, and the timers that woke it.
-class WakeUps : public QObject {
-public:
-    explicit WakeUps(QWidget* window)
-        : timers_(window->findChildren<QTimer*>()) {
-        for (QTimer* timer : timers_)
-            timer->installEventFilter(this);
+struct WakeUps : QObject {
+    explicit WakeUps(QWidget* window) {
+        for (QTimer* timer : window->findChildren<QTimer*>())
+            connect(timer, &QTimer::timeout, this, [this, timer] {
+                ++count;
+                timers.insert(timer);
+            });
     }
-    ~WakeUps() override {
-        for (QTimer* timer : timers_)
-            timer->removeEventFilter(this);
+    /// Waits for `ticks` wake-ups: a user's pause.
+    bool waitFor(int ticks) {
+        return QTest::qWaitFor([&] { return count >= ticks; }, 1000);
     }
-    int count() const { return count_; }
-    int timers() const { return int(woke_.size()); }
-
-protected:
-    bool eventFilter(QObject* timer, QEvent* event) override {
-        if (event->type() == QEvent::Timer) {
-            ++count_;
-            woke_.insert(timer);
-        }
-        return false;
-    }
-
-private:
-    QList<QTimer*> timers_;
-    int count_ = 0;
-    QSet<QObject*> woke_;
+    int count = 0;
+    QSet<QTimer*> timers;
 };
-
-/// How often `window`'s timers wake the program up in `milliseconds`.
-inline int wakeUps(QWidget* window, int milliseconds) {
-    const WakeUps wakeUps(window);
-    QTest::qWait(milliseconds);
-    return wakeUps.count();
-}
-
-/// Waits for `ticks` real ticks of `window`'s timers: a user's pause.
-inline bool waitForTicks(QWidget* window, int ticks) {
-    const WakeUps wakeUps(window);
-    return QTest::qWaitFor([&] { return wakeUps.count() >= ticks; }, 1000);
-}
 
 /// One tick of each of `window`'s timers that runs, delivered at once as the event loop
 /// delivers it when an interval is up. For the tests that need thousands of ticks; the
