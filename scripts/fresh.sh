@@ -50,6 +50,9 @@ git clone -q . "$root/root/brenvik" >>"$log" 2>&1 || { verdict "FAILED: git clon
 
 echo "== make test" >>"$log"
 in_root "make test" || { verdict "FAILED: make test (see $log)"; exit 1; }
+echo "== what lintian and appstreamcli say of the package and its metainfo" >>"$log"
+in_root "make package >/dev/null && lintian --pedantic build/brenvik_*.deb;
+         appstreamcli validate --no-net --pedantic build/packaging/*.metainfo.xml"
 echo "== xvfb-run -a make run" >>"$log"
 in_root "scripts/install-deps.sh run" || { verdict "FAILED: installing for make run"; exit 1; }
 in_root 'xvfb-run -a bash -c "make run & sleep 1

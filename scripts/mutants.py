@@ -79,16 +79,20 @@ def prepare():
         sys.exit("the unchanged tree does not build or pass its tests")
 
 
-def try_fault(name, original, mutated):
-    """None where the fault does not build, else whether a test caught it."""
-    path = os.path.join(tree, name)
+def try_fault(name, original, mutated, label):
+    """Seeds a fault, prints "killed" or "SURVIVED" with `label`, and gives whether a test
+    caught it; None, and nothing printed, where the fault does not build."""
+    path, started = os.path.join(tree, name), time.monotonic()
     try:
         open(path, "w", encoding="utf-8").write(mutated)
         if not run(["cmake", "--build", build], tree):
             return None
-        return not run(ctest, build)
+        caught = not run(ctest, build)
     finally:
         open(path, "w", encoding="utf-8").write(original)
+    print(f"{'killed    ' if caught else 'SURVIVED  '}  {label} "
+          f"({time.monotonic() - started:.0f} s)", flush=True)
+    return caught
 
 
 # ---- the list mode ------------------------------------------------------------------
@@ -109,16 +113,13 @@ def listed(words):
                   f"times in {name})")
             broken += 1
             continue
-        started = time.monotonic()
-        caught = try_fault(name, original, original.replace(old_text, "\n".join(new)))
+        caught = try_fault(name, original, original.replace(old_text, "\n".join(new)), description)
         if caught is None:
             print(f"NOT SEEDED  {description} (it does not build)")
             broken += 1
             continue
         killed += caught
         survived += not caught
-        print(f"{'killed  ' if caught else 'SURVIVED'}    {description} "
-              f"({time.monotonic() - started:.0f} s)", flush=True)
     print(f"{killed} killed, {survived} survived, {broken} not seeded, "
           f"{skipped} equivalent of {len(chosen)}")
     return survived or broken
@@ -312,15 +313,12 @@ def sampled(count, seed):
         if lines[first:last + 1] != old:
             sys.exit(f"the scratch tree differs from the source at {name}:{first + 1}")
         lines[first:last + 1] = new
-        started = time.monotonic()
-        caught = try_fault(name, original, "\n".join(lines))
+        caught = try_fault(name, original, "\n".join(lines), where)
         if caught is None:
             unbuilt += 1
             continue
         killed += caught
         survived += not caught
-        print(f"{'killed    ' if caught else 'SURVIVED  '}  {where} "
-              f"({time.monotonic() - started:.0f} s)", flush=True)
     score = 100.0 * killed / max(1, killed + survived)
     print(f"seed {seed}: {killed} killed, {survived} survived, {equivalent} equivalent "
           f"({unbuilt} drawn again: they do not build); score {score:.0f} % of "

@@ -32,7 +32,7 @@ int main() {
             for (const auto insulation :
                  {rules::Insulation::Rated60, rules::Insulation::Rated75, rules::Insulation::Rated90}) {
                 const auto list = rules::ampacityList(installation, material, insulation);
-                rows.insert(rows.end(), list->rows.begin(), list->rows.end());
+                rows.insert(rows.end(), list.rows.begin(), list.rows.end());
             }
     for (int amps = 0; amps <= 2000; ++amps)
         rows.push_back(std::to_string(amps) + " A");

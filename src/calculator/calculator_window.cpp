@@ -308,8 +308,7 @@ void CalculatorWindow::focusSizeList() {
 // The list of the table, material and rating chosen, with the table's number and title.
 // No row is selected until the next tick copies the size row over.
 void CalculatorWindow::refillAmpacityList() {
-    const rules::AmpacityList list =
-        rules::ampacityList(installation_, material_, insulation_).value();
+    const rules::AmpacityList list = rules::ampacityList(installation_, material_, insulation_);
     ampacityList->clear();
     tableNumber->setText(fromUtf8(list.tableNumber));
     tableTitle->setText(fromUtf8(list.title));

@@ -162,13 +162,7 @@ std::span<const std::string_view, kCopperRows> sizeRows() {
     return kSizes;
 }
 
-std::optional<AmpacityList> ampacityList(Installation installation, Material material,
-                                         Insulation insulation) {
-    const bool known = index(installation) >= 0 && index(installation) < 2 &&
-                       index(material) >= 0 && index(material) < 2 && index(insulation) >= 0 &&
-                       index(insulation) < 3;
-    if (!known)
-        return std::nullopt;
+AmpacityList ampacityList(Installation installation, Material material, Insulation insulation) {
     const bool freeAir = installation == Installation::FreeAir;
     std::string_view number = freeAir ? kNumber17 : kNumber16;
     if (freeAir && material == Material::Aluminum && insulation == Insulation::Rated60)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,8 +35,7 @@ struct AmpacityList {
     std::span<const std::string> rows;
 };
 
-/// The list for a selection, or nothing when a key holds a value not listed above.
-std::optional<AmpacityList> ampacityList(Installation installation, Material material,
-                                         Insulation insulation);
+/// The list for a selection.
+AmpacityList ampacityList(Installation installation, Material material, Insulation insulation);
 
 } // namespace rules

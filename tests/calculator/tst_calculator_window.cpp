@@ -3,7 +3,6 @@
 // minimized, the read-me window's single instance, regional settings, what screen
 // readers are told, and a whole session from the keyboard alone.
 
-#include "desktop_recorder.h"
 #include "fixture.h"
 
 #include <QAccessible>
@@ -150,10 +149,9 @@ private slots:
         QCOMPARE(labels.value(0).first->text(QAccessible::Name), QStringLiteral("Conductor size"));
     }
 
-    // Aluminum, 90 °C, free air, 4/0 AWG with an ambient correction, the read-me window and
-    // its mail link, and EXIT, all from the keyboard.
+    // Aluminum, 90 °C, free air, 4/0 AWG with an ambient correction, the read-me window,
+    // and EXIT, all from the keyboard.
     void keyboardOnlySession() {
-        DesktopRecorder desktop;
         press(Qt::Key_Space); // aluminum; the size list takes the focus
         QCOMPARE(focused(), QStringLiteral("sizeList"));
         press(Qt::Key_Tab, Qt::ShiftModifier);
@@ -170,9 +168,6 @@ private slots:
         press(Qt::Key_Enter); // READ ME
         QVERIFY(openReadMe() && QTest::qWaitForWindowActive(openReadMe()));
         QCOMPARE(focused(), QStringLiteral("okButton"));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Return); // the mail link
-        QCOMPARE(desktop.opened, QList{QUrl("mailto:brenvik@tarnholm.example")});
         press(Qt::Key_Escape); // closes the read-me window, back to the calculator
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         press(Qt::Key_Tab);

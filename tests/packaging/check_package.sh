@@ -37,7 +37,9 @@ for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libstdc+
 done
 
 check desktop-file-validate "$work/root/usr/share/applications/$id.desktop"
-check appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$id.metainfo.xml"
+appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$id.metainfo.xml" \
+  >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; failed=1; }
+if grep -E '^[EW]: ' "$work/appstream.log"; then echo "the metainfo has errors or warnings"; failed=1; fi
 grep -q '<release version="25.1.7"' "$work/root/usr/share/metainfo/$id.metainfo.xml" \
   || { echo "metainfo lacks release 25.1.7"; failed=1; }
 
