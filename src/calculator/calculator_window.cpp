@@ -204,10 +204,7 @@ void CalculatorWindow::exitProgram() {
 void CalculatorWindow::openReadMe() {
     // One read-me window at a time: while it is open a click brings it forward as it is.
     if (!readMe_) {
-        readMe_ = new ReadMeWindow(this, [this] {
-            activateWindow(); // back to the calculator
-            raise();
-        });
+        readMe_ = new ReadMeWindow(this, [this] { activateWindow(); }); // back to the calculator
     }
     readMe_->show();
     readMe_->raise();

@@ -49,7 +49,6 @@ void setFormColours(QWidget* form, const QColor& back) {
         palette.setColor(group, QPalette::WindowText, light.color(group, QPalette::WindowText));
     }
     form->setPalette(palette);
-    form->setAutoFillBackground(true);
 }
 
 void setTextColour(QWidget* widget, const QColor& colour) {

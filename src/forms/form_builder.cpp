@@ -187,7 +187,8 @@ void buildForm(QWidget* form, const FormTable& table) {
         if (auto* widget = form->findChild<QWidget*>(QString::fromUtf8(control->name)))
             widget->raise();
 
-    std::sort(tabOrder.begin(), tabOrder.end(),
+    // Controls that share a tab index keep the table's order.
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);

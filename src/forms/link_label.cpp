@@ -28,8 +28,6 @@ void LinkLabel::followTheme() {
     const QColor colour =
         readableOn(window.color(QPalette::Highlight), window.color(QPalette::Window));
     QPalette link = palette();
-    if (link.color(QPalette::WindowText) == colour && link.color(QPalette::Highlight) == colour)
-        return;
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         link.setColor(group, QPalette::WindowText, colour);
         link.setColor(group, QPalette::Highlight, colour);

@@ -19,7 +19,9 @@ for mistake in --no-such-option extra; do
 done
 error=$(run 2>&1); status=$?
 [[ $status -eq 1 && "$error" == *"no graphical display"* ]] || fail "no display: status $status"
-timeout 1 env -u DISPLAY "$program" -platform offscreen -style=fusion >/dev/null 2>&1; status=$?
+timeout 1 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" -platform offscreen \
+  -style=fusion >/dev/null 2>&1
+status=$?
 [[ $status -eq 124 ]] || fail "-platform offscreen ended at once, status $status"
 
 # The options, as --help and the manual page name them.

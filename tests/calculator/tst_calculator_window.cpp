@@ -84,6 +84,16 @@ private slots:
         COMPARE_SOON(row(ampacityListDrives ? "sizeList" : "ampacityList"), 7);
     }
 
+    // A selector clicked while the ampacity list drives hands the pairing to the size
+    // list: one timer wakes the program.
+    void selectorClickLeavesOneListDriving() {
+        press(Qt::Key_Tab, {}, 5); // through the ampacity list, on to the ambient button
+        clickOn("insulationButton");
+        WakeUps after(window_.get());
+        QTest::qWait(120);
+        QCOMPARE(after.timers.size(), 1);
+    }
+
     // A selector pressed by a screen reader while the window is minimized hands the
     // pairing to the size list; restored, the ampacity list that drove before does not
     // drive as well: one timer wakes the program.

@@ -22,7 +22,8 @@ namespace {
 
 // What the pixels of `area` show: their darkest and lightest colour (on a control that
 // holds only text, the text and what is behind it), where they are darker than mid grey,
-// and whether a row of them is inked from the first inked column to the last.
+// and whether a row of them is inked across nine tenths of that or more: a line under
+// the text.
 struct Pixels {
     QColor darkest = Qt::white, lightest = Qt::black;
     QRect inked;
@@ -39,9 +40,10 @@ Pixels pixelsOf(const QImage& image, QRect area) {
             seen.inked |= qGray(pixel.rgb()) < 128 ? QRect(x, y, 1, 1) : QRect();
         }
     for (int y = seen.inked.top(); y <= seen.inked.bottom() && !seen.underlined; ++y) {
-        seen.underlined = seen.inked.width() > 1;
+        int run = 0;
         for (int x = seen.inked.left(); x <= seen.inked.right(); ++x)
-            seen.underlined = seen.underlined && qGray(image.pixel(x, y)) < 128;
+            run += qGray(image.pixel(x, y)) < 128;
+        seen.underlined = run > seen.inked.width() * 9 / 10;
     }
     return seen;
 }
@@ -76,7 +78,7 @@ bool readsOnWhatIsBehind(QWidget* widget) {
 }
 
 // What keeps a label's caption from being seen whole: empty, the placeholder it was
-// built with, cut off at its edge, or under another control.
+// built with, cut off at its edge or the window's, or under another control.
 QString unseen(const QLabel* label) {
     const QRect room = label->contentsRect();
     const QRect need = label->fontMetrics().boundingRect(
@@ -86,6 +88,8 @@ QString unseen(const QLabel* label) {
         return QStringLiteral("not set");
     if (need.width() > room.width() || need.height() > room.height())
         return QStringLiteral("cut at %1 x %2 px").arg(room.width()).arg(room.height());
+    if (!label->parentWidget()->rect().contains(label->geometry()))
+        return QStringLiteral("past the window's edge");
     for (const QWidget* other : label->parentWidget()->findChildren<QWidget*>())
         if (other != label && other->isVisible() && !qobject_cast<const QGroupBox*>(other) &&
             other->geometry().intersects(label->geometry()))

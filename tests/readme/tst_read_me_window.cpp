@@ -106,8 +106,15 @@ private slots:
         QVERIFY(readMe_->isVisible()); // the window stays as it was
         QTest::mousePress(readMe_->windowHandle(), Qt::LeftButton, {}, centreInWindow(label(link)));
         QTest::mouseRelease(readMe_->windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+        const QImage unfocused = label(link)->grab().toImage();
         press(Qt::Key_Tab, {}, tabs);
         QCOMPARE(focused(), link);
+        const QImage focusedImage = label(link)->grab().toImage();
+        int framed = 0; // pixels the focus frame changed, around the link
+        for (int y = 0; y < focusedImage.height(); ++y)
+            for (int x = 0; x < focusedImage.width(); ++x)
+                framed += focusedImage.pixel(x, y) != unfocused.pixel(x, y);
+        QVERIFY(framed > focusedImage.width());
         for (const bool repeat : {false, true, true}) {
             QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
             QApplication::sendEvent(label(link), &key);

@@ -75,14 +75,21 @@ inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times =
 }
 
 /// The controls of `window` that take the focus, and so a click, but that are not the
-/// widget under the pointer at their centre: something covers them.
+/// widget under the pointer at their centre (something covers them), or that overlap
+/// another of them.
 inline QStringList coveredControls(const QWidget* window) {
     QStringList covered;
+    QList<QRect> places;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->window() != window || !widget->isVisibleTo(window) ||
+            widget->focusPolicy() == Qt::NoFocus)
+            continue;
         const QWidget* hit = window->childAt(centreInWindow(widget));
-        if (widget->window() == window && widget->isVisibleTo(window) &&
-            widget->focusPolicy() != Qt::NoFocus && hit != widget && !widget->isAncestorOf(hit))
+        const QRect place(widget->mapTo(window, QPoint()), widget->size());
+        if ((hit != widget && !widget->isAncestorOf(hit)) ||
+            std::any_of(places.begin(), places.end(), [&](QRect p) { return p.intersects(place); }))
             covered << widget->objectName();
+        places << place;
     }
     return covered;
 }
