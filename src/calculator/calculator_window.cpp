@@ -207,8 +207,7 @@ void CalculatorWindow::openReadMe() {
         readMe_ = new ReadMeWindow(this, [this] { activateWindow(); }); // back to the calculator
     }
     readMe_->show();
-    readMe_->raise();
-    readMe_->activateWindow();
+    readMe_->activateWindow(); // which brings it to the front
 }
 
 void CalculatorWindow::onMaterialClicked() {

@@ -75,7 +75,7 @@ struct FormTable {
     const char* caption = ""; // UTF-8
     TwipRect clientArea{};
     Rgb backColour = kFormGrey;
-    std::span<const ControlRow> controls{};
+    std::span<const ControlRow> controls{}; // a frame before the controls inside it
 };
 
 } // namespace forms

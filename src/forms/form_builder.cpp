@@ -132,31 +132,24 @@ void buildForm(QWidget* form, const FormTable& table) {
     form->move(area.topLeft());
     setFormColours(form, toColor(table.backColour));
 
-    // Containers first, so that the controls inside them find their parent.
-    std::vector<const ControlRow*> order;
-    for (const ControlRow& control : table.controls)
-        order.push_back(&control);
-    std::stable_partition(order.begin(), order.end(),
-                          [](const ControlRow* control) { return control->container == nullptr; });
-
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlRow* control : order) {
-        if (control->kind == Kind::Timer) {
+    for (const ControlRow& control : table.controls) {
+        if (control.kind == Kind::Timer) {
             auto* timer = new QTimer(form);
-            timer->setObjectName(QString::fromUtf8(control->name));
-            timer->setInterval(control->interval);
-            if (control->enabled)
+            timer->setObjectName(QString::fromUtf8(control.name));
+            timer->setInterval(control.interval);
+            if (control.enabled)
                 timer->start();
             continue;
         }
         QWidget* parent = form;
-        if (control->container)
-            parent = form->findChild<QWidget*>(QString::fromUtf8(control->container));
-        QWidget* widget = createWidget(*control, parent ? parent : form);
-        widget->setObjectName(QString::fromUtf8(control->name));
-        widget->setGeometry(toPixels(control->rect));
-        widget->setFont(toFont(control->font));
-        fixColours(widget, *control, table.backColour);
+        if (control.container)
+            parent = form->findChild<QWidget*>(QString::fromUtf8(control.container));
+        QWidget* widget = createWidget(control, parent ? parent : form);
+        widget->setObjectName(QString::fromUtf8(control.name));
+        widget->setGeometry(toPixels(control.rect));
+        widget->setFont(toFont(control.font));
+        fixColours(widget, control, table.backColour);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             // A one-line label is at least a line high, so that no descender is cut off.
             if (!label->wordWrap())
@@ -164,22 +157,22 @@ void buildForm(QWidget* form, const FormTable& table) {
                               std::max(label->height(), label->fontMetrics().height()));
             setLabelCaption(label, label->text());
         }
-        if (control->accessibleName) {
-            const QString name = QString::fromUtf8(control->accessibleName);
+        if (control.accessibleName) {
+            const QString name = QString::fromUtf8(control.accessibleName);
             widget->setAccessibleName(name);
             // Screen readers on Linux name a list by the label whose buddy it is.
-            if (control->kind == Kind::DropDownList) {
+            if (control.kind == Kind::DropDownList) {
                 auto* label = new QLabel(name, widget->parentWidget());
                 label->setObjectName(widget->objectName() + QLatin1String("Name"));
                 label->setBuddy(widget);
                 label->hide();
             }
         }
-        widget->setEnabled(control->enabled);
-        if (!control->visible)
+        widget->setEnabled(control.enabled);
+        if (!control.visible)
             widget->hide();
         if (widget->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(control->tabIndex, widget);
+            tabOrder.emplace_back(control.tabIndex, widget);
     }
 
     // raise() puts a control in front of its siblings: go from the back to the front.
@@ -189,7 +182,7 @@ void buildForm(QWidget* form, const FormTable& table) {
 
     // Controls that share a tab index keep the table's order.
     std::stable_sort(tabOrder.begin(), tabOrder.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }

@@ -6,7 +6,10 @@
 #include "forms/form_builder.h"
 #include "forms/wrap_button.h"
 
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -33,6 +36,29 @@ private slots:
         QTest::newRow("no-break space") << "Raceway or\u00A0Cable" << 60 << "Raceway\nor\u00A0Cable";
         QTest::newRow("ordinary space") << "Raceway or Cable" << 60 << "Raceway or\nCable";
         // clang-format on
+    }
+
+    // A pressed button's caption moves as the style moves QPushButton's: a pixel down and
+    // to the right in the Windows style.
+    void pressedCaptionShifts() {
+        forms::WrapButton button(QStringLiteral("CU"));
+        const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
+        button.setStyle(windows.get());
+        QPalette red = button.palette();
+        red.setColor(QPalette::ButtonText, Qt::red);
+        button.setPalette(red);
+        button.resize(40, 30);
+        const auto caption = [&button] {
+            const QImage image = button.grab().toImage();
+            QRect inked;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    inked |= image.pixel(x, y) == qRgb(255, 0, 0) ? QRect(x, y, 1, 1) : QRect();
+            return inked.topLeft();
+        };
+        const QPoint up = caption();
+        button.setDown(true);
+        QCOMPARE(caption() - up, QPoint(1, 1));
     }
 
     // Each edge rounded to the nearest pixel, so that neighbours stay flush.
