@@ -22,6 +22,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -332,6 +333,8 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("words", nargs="*")
     options = parser.parse_args()
+    # A run stopped with kill or Ctrl+C still puts the faulty file back.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     prepare()
     try:
         failed = (sampled(options.sample, options.seed) if options.sample
