@@ -211,8 +211,7 @@ void CalculatorWindow::openReadMe() {
 }
 
 void CalculatorWindow::onMaterialClicked() {
-    ampacityListTimer->stop();
-    sizeListTimer->stop();
+    ampacityListTimer->stop(); // the refill hands the pairing to the size list
     // The size row is the one the last tick recorded, at most one interval old.
     if (material_ == Material::Copper) {
         material_ = Material::Aluminum;
@@ -235,8 +234,7 @@ void CalculatorWindow::onMaterialClicked() {
 }
 
 void CalculatorWindow::onInsulationClicked() {
-    ampacityListTimer->stop();
-    sizeListTimer->stop();
+    ampacityListTimer->stop(); // the refill hands the pairing to the size list
     insulation_ = nextRating(insulation_);
     insulationButton->setText(insulationCaption(insulation_));
     // Each rating has its own ambient cycle: start it again at 26-30 °C.
@@ -246,8 +244,7 @@ void CalculatorWindow::onInsulationClicked() {
 }
 
 void CalculatorWindow::onInstallationClicked() {
-    ampacityListTimer->stop();
-    sizeListTimer->stop();
+    ampacityListTimer->stop(); // the refill hands the pairing to the size list
     installation_ =
         installation_ == Installation::Raceway ? Installation::FreeAir : Installation::Raceway;
     installationButton->setText(installationCaption(installation_));
@@ -302,7 +299,8 @@ void CalculatorWindow::focusSizeList() {
 }
 
 // The list of the table, material and rating chosen, with the table's number and title.
-// No row is selected until the next tick copies the size row over.
+// No row is selected until the next tick of the size list's timer, started afresh here,
+// copies the size row over.
 void CalculatorWindow::refillAmpacityList() {
     const rules::AmpacityList list = rules::ampacityList(installation_, material_, insulation_);
     ampacityList->clear();
