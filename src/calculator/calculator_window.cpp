@@ -211,7 +211,6 @@ void CalculatorWindow::openReadMe() {
 }
 
 void CalculatorWindow::onMaterialClicked() {
-    ampacityListTimer->stop(); // the size list takes the focus below, and the pairing
     // The size row is the one the last tick recorded, at most one interval old.
     if (material_ == Material::Copper) {
         material_ = Material::Aluminum;
@@ -244,7 +243,6 @@ void CalculatorWindow::onInsulationClicked() {
 }
 
 void CalculatorWindow::onInstallationClicked() {
-    ampacityListTimer->stop(); // the size list is given the focus below, and the pairing
     installation_ =
         installation_ == Installation::Raceway ? Installation::FreeAir : Installation::Raceway;
     installationButton->setText(installationCaption(installation_));

@@ -42,7 +42,7 @@ enum class Kind {
     SimpleCombo,   // one editable line, no drop-down button
     Label,
     Frame, // a titled group box; may contain controls
-    Timer, // not shown; `interval` in milliseconds, `enabled` at start
+    Timer, // not shown; `interval` in milliseconds; the window starts and stops it
 };
 
 enum class Align { Left, Right, Centre };
@@ -56,9 +56,7 @@ struct ControlRow {
     FontChoice font{};
     std::optional<Rgb> textColour{};
     std::optional<Rgb> backColour{};
-    int tabIndex = -1; // keyboard order among the controls that take the focus
-    bool visible = true;
-    bool enabled = true;
+    int tabIndex = -1;                    // keyboard order among the controls that take the focus
     int interval = 0;                     // timers only
     const char* container = nullptr;      // name of the frame that holds it; none: the window
     Align align = Align::Left;            // labels only

@@ -138,8 +138,6 @@ void buildForm(QWidget* form, const FormTable& table) {
             auto* timer = new QTimer(form);
             timer->setObjectName(QString::fromUtf8(control.name));
             timer->setInterval(control.interval);
-            if (control.enabled)
-                timer->start();
             continue;
         }
         QWidget* parent = form;
@@ -168,9 +166,6 @@ void buildForm(QWidget* form, const FormTable& table) {
                 label->hide();
             }
         }
-        widget->setEnabled(control.enabled);
-        if (!control.visible)
-            widget->hide();
         if (widget->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(control.tabIndex, widget);
     }
