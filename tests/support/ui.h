@@ -50,9 +50,9 @@ inline void click(const QWidget* control, QPoint at = {-1, -1}) {
 inline void pick(QComboBox* list, int row) {
     click(list);
     QAbstractItemView* view = list->view();
-    view->scrollTo(list->model()->index(row, 0));
-    click(view, view->viewport()->mapTo(view->window(),
-                                        view->visualRect(list->model()->index(row, 0)).center()));
+    const QModelIndex item = list->model()->index(row, 0);
+    view->scrollTo(item);
+    click(view, view->viewport()->mapTo(view->window(), view->visualRect(item).center()));
 }
 
 /// The wheel turned `notches` notches towards the user with the pointer over `control`'s
