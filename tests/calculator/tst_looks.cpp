@@ -1,14 +1,12 @@
 // How the main and read-me windows look: the colours, fonts, underline and pointers a
 // user relies on, read off the pixels where they are drawn; at the scale the test runs
-// with (1, 1.5 or 2; see CMakeLists) every caption, paragraph, row and result the
-// calculator can show is set and whole; when the desktop turns high-contrast every
-// caption, row and result still reads at 4.5:1 at least against what is painted behind
-// it, and the links take the desktop's highlight hue.
+// with (1, 1.5 or 2; see CMakeLists) every caption and paragraph the windows can show is
+// set and whole; when the desktop turns high-contrast every caption, row and result
+// still reads at 4.5:1 at least against what is painted behind it, and the links take
+// the desktop's highlight hue.
 
 #include "fixture.h"
 #include "forms/colours.h"
-#include "forms/list_combo.h"
-#include "rules/corrected_ampacity.h"
 #include "rules/cycles.h"
 
 #include <QFontDatabase>
@@ -16,7 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
-#include <QStyleOptionFrame>
 
 namespace {
 
@@ -77,22 +74,34 @@ bool readsOnWhatIsBehind(QWidget* widget) {
     return forms::contrastRatio(seen.darkest, seen.lightest) >= 4.5;
 }
 
-// What keeps a label's caption from being seen whole: empty, the placeholder it was
-// built with, cut off at its edge or the window's, or under another control.
-QString unseen(const QLabel* label) {
-    const QRect room = label->contentsRect();
-    const QRect need = label->fontMetrics().boundingRect(
+// What keeps a label's or button's caption from being seen whole: a label's not set or
+// either still the placeholder it was built with, cut off at its edge or the window's, or
+// under another control. A button's caption wraps, CR LF as a line break, in the room
+// its style leaves inside the bevel.
+QString unseen(const QWidget* control) {
+    const auto* label = qobject_cast<const QLabel*>(control);
+    const auto* button = qobject_cast<const QPushButton*>(control);
+    QStyleOptionButton option;
+    option.initFrom(control);
+    const QRect room = label ? label->contentsRect()
+                             : control->style()->subElementRect(QStyle::SE_PushButtonContents,
+                                                                &option, control);
+    const QString text = label ? label->text() : button->text().replace("\r\n", "\n");
+    const QRect need = control->fontMetrics().boundingRect(
         QRect(room.topLeft(), QSize(room.width(), 1 << 20)),
-        int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
-    if (label->text().isEmpty() || label->text() == label->objectName())
+        label ? int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)
+              : Qt::AlignCenter | Qt::TextWordWrap,
+        text);
+    if ((label && text.isEmpty()) || text == control->objectName())
         return QStringLiteral("not set");
     if (need.width() > room.width() || need.height() > room.height())
         return QStringLiteral("cut at %1 x %2 px").arg(room.width()).arg(room.height());
-    if (!label->parentWidget()->rect().contains(label->geometry()))
+    if (!control->parentWidget()->rect().contains(control->geometry()))
         return QStringLiteral("past the window's edge");
-    for (const QWidget* other : label->parentWidget()->findChildren<QWidget*>())
-        if (other != label && other->isVisible() && !qobject_cast<const QGroupBox*>(other) &&
-            other->geometry().intersects(label->geometry()))
+    for (const QWidget* other :
+         control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != control && other->isVisible() && !qobject_cast<const QGroupBox*>(other) &&
+            other->geometry().intersects(control->geometry()))
             return QStringLiteral("under ") + other->objectName();
     return QString();
 }
@@ -179,96 +188,30 @@ private slots:
                      expected.toString());
     }
 
-    void captionsWhole_data() {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::newRow("Table 310.16, the longer title, and the read-me window")
-            << QStringList{"ambientButton", "readMeButton"};
-        QTest::newRow("Table 310.17, aluminum, 60 C")
-            << QStringList{"installationButton", "materialButton"};
-    }
-
-    // Every label of every open window is set, shows its whole caption and lies under no
-    // other control: wrapped, grown, never cut.
+    // Every label and button of both windows is set, shows its whole caption and lies
+    // under no other control, in every state of every selector: wrapped, grown, never cut.
     void captionsWhole() {
-        QFETCH(QStringList, clicks);
-        showAfter(clicks);
-        QStringList unseenCaptions;
-        for (const QWidget* window : QApplication::topLevelWidgets())
-            for (const QLabel* label : window->findChildren<QLabel*>())
-                if (label->isVisible() && !unseen(label).isEmpty())
-                    unseenCaptions << label->objectName() + ": " + unseen(label);
-        QVERIFY2(unseenCaptions.isEmpty(), qPrintable(unseenCaptions.join("; ")));
-    }
-
-    // The wrapped caption of every button fits the room the style leaves it, in every
-    // state of every selector.
-    void buttonCaptionsInEveryState() {
-        showAfter({});
+        showAfter({"readMeButton"});
+        QSet<QString> unseenCaptions;
+        const auto look = [&unseenCaptions] {
+            for (const QWidget* window : QApplication::topLevelWidgets())
+                for (const QWidget* control : window->findChildren<QWidget*>())
+                    if ((qobject_cast<const QLabel*>(control) ||
+                         qobject_cast<const QPushButton*>(control)) &&
+                        control->isVisible() && !unseen(control).isEmpty())
+                        unseenCaptions << control->objectName() + ": " + unseen(control);
+        };
         for (int rating = 0; rating < 3; ++rating, clickOn("insulationButton"))
             // The ratings step 60, 75, 90 °C.
             for (auto state = rules::ambientCycle(rules::Insulation((rating + 2) % 3)).size();
                  state > 0; --state, clickOn("ambientButton"))
-                checkButtons();
+                look();
         for (int state = 0; state < 7; ++state, clickOn("conductorCountButton"))
-            checkButtons();
-        clickOn("installationButton");
+            look();
+        clickOn("installationButton"); // Table 310.17, its title, and aluminum at 60 °C
         clickOn("materialButton");
-        checkButtons();
-    }
-
-    // The closed lists show each row whole, as it is where it fits; only where it does not
-    // may its leading blanks go.
-    void listRowsOfEveryTable() {
-        showAfter({});
-        for (int material = 0; material < 2; ++material, clickOn("materialButton"))
-            for (int installation = 0; installation < 2;
-                 ++installation, clickOn("installationButton"))
-                for (int rating = 0; rating < 3; ++rating, clickOn("insulationButton"))
-                    for (const char* name : {"sizeList", "ampacityList"}) {
-                        auto* list = at<forms::ListCombo>(name);
-                        for (int row = 0; row < list->count(); ++row) {
-                            list->setCurrentIndex(row);
-                            const QString whole = list->currentText(),
-                                          shown = list->displayedText();
-                            const auto width = [list](const QString& text) {
-                                return list->fontMetrics().horizontalAdvance(text);
-                            };
-                            QVERIFY2(width(shown) <= list->textRoom() &&
-                                         shown == (width(whole) <= list->textRoom()
-                                                       ? whole
-                                                       : whole.trimmed()),
-                                     qPrintable(shown));
-                        }
-                    }
-    }
-
-    // The widest result text of any row with any factor pair that can be in force.
-    void widestResult() {
-        showAfter({});
-        auto* box = at<QLineEdit>("correctedAmpacity");
-        QStyleOptionFrame frame;
-        frame.initFrom(box);
-        frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
-        // QLineEdit keeps two pixels on either side of its contents, and one for the cursor.
-        const int room = box->style()
-                             ->subElementRect(QStyle::SE_LineEditContents, &frame, box)
-                             .marginsRemoved(box->textMargins())
-                             .width() -
-                         5;
-        int widest = 0;
-        for (int key = 0; key < 12; ++key) { // installation, material, rating
-            const auto rating = rules::Insulation(key % 3);
-            const auto list = rules::ampacityList(rules::Installation(key / 6),
-                                                  rules::Material(key / 3 % 2), rating);
-            for (const std::string& row : list.rows)
-                for (const auto& ambient : rules::ambientCycle(rating))
-                    for (const auto& count : rules::conductorCountCycle())
-                        if (key < 6 || count.next == 1) // no count in free air
-                            widest = qMax(widest, box->fontMetrics().horizontalAdvance(
-                                                      q(rules::correctedAmpacityText(
-                                                          row, ambient.next, count.next))));
-        }
-        QVERIFY2(widest <= room, qPrintable(QStringLiteral("%1 px of %2").arg(widest).arg(room)));
+        look();
+        QVERIFY2(unseenCaptions.isEmpty(), qPrintable(unseenCaptions.values().join("; ")));
     }
 
     // A bitmap face would be drawn at its one size, half as large on a screen of twice
@@ -312,18 +255,6 @@ private:
                 clickOn(qPrintable(button));
         QCoreApplication::processEvents(); // a new palette reaches the windows as events
         COMPARE_SOON(row("ampacityList"), row("sizeList"));
-    }
-
-    void checkButtons() {
-        for (const QPushButton* button : window_->findChildren<QPushButton*>()) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            const QRect room =
-                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            const QRect need = button->fontMetrics().boundingRect(
-                room, Qt::AlignCenter | Qt::TextWordWrap, button->text().replace("\r\n", "\n"));
-            QVERIFY2(room.contains(need), qPrintable(button->text()));
-        }
     }
 
     QStringList clicks_;

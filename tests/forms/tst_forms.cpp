@@ -4,6 +4,7 @@
 
 #include "forms/fonts.h"
 #include "forms/form_builder.h"
+#include "forms/list_combo.h"
 #include "forms/wrap_button.h"
 
 #include <QStyle>
@@ -18,6 +19,14 @@ QImage render(const QString& caption, int width) {
     button.setFont(forms::toFont({})); // the windows' MS Sans Serif 8.25 pt
     button.resize(width, 42);
     return button.grab().toImage();
+}
+
+QImage renderList(const QString& row, int width) {
+    forms::ListCombo list;
+    list.setFont(forms::toFont({}));
+    list.addItem(row);
+    list.resize(width, 21);
+    return list.grab().toImage();
 }
 
 } // namespace
@@ -68,6 +77,21 @@ private slots:
     // Each edge rounded to the nearest pixel, so that neighbours stay flush.
     void twipsToPixels() {
         QCOMPARE(forms::toPixels({165, 2000, 1344, 315}), QRect(11, 133, 90, 21));
+    }
+
+    void closedListRow_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("trimmed"); // looks as the row without its leading blanks
+        QTest::newRow("fits: whole") << 120 << false;
+        QTest::newRow("too narrow: its leading blanks dropped") << 80 << true;
+    }
+
+    // The closed list shows its row whole where it fits, else without its leading
+    // blanks, so that nothing of the value itself is cut off.
+    void closedListRow() {
+        QFETCH(int, width);
+        QFETCH(bool, trimmed);
+        QCOMPARE(renderList("    1000 MCM", width) == renderList("1000 MCM", width), trimmed);
     }
 
     void lines() {

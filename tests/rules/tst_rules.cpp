@@ -1,11 +1,10 @@
 // The rules library as its callers see it: every size and every row of the twelve
 // ampacity lists against a transcription of the NEC tables kept here, one line a size;
 // every factor and range of the two correction cycles; and the corrected ampacity with
-// its read-back, single-precision arithmetic, half-to-even rounding and text.
+// its read-back of the row, single-precision arithmetic, half-to-even rounding and text.
 
 #include "rules/corrected_ampacity.h"
 #include "rules/cycles.h"
-#include "rules/readback.h"
 #include "text.h"
 
 #include <QRegularExpression>
@@ -170,36 +169,18 @@ private slots:
         QVERIFY(!nextConductorCount(0.9100001f));
     }
 
-    void leadingNumber_data() {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<double>("value");
-        // clang-format off
-        QTest::newRow("blanks, tabs, line feeds skipped") << QByteArray(" 1 5\t6\n0 A") << 1560.0;
-        QTest::newRow("carriage return stops") << QByteArray("1\r2") << 1.0;
-        QTest::newRow("a second point stops") << QByteArray("1.25.3") << 1.25;
-        QTest::newRow("a minus sign is no number") << QByteArray("-15 A") << 0.0;
-        QTest::newRow("beyond a double") << QByteArray(400, '9') << qInf();
-        QTest::newRow("below a double: 0") << "0." + QByteArray(400, '0') + "1" << 0.0;
-        // clang-format on
-    }
-
-    void leadingNumber() {
-        QFETCH(QByteArray, text);
-        QFETCH(double, value);
-        QCOMPARE(rules::leadingNumber({text.constData(), std::size_t(text.size())}), value);
-    }
-
     void correctedAmpacity_data() {
         QTest::addColumn<QByteArray>("row");
         QTest::addColumn<QList<float>>("factors"); // ambient, conductor count
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("text");
-        const auto row = [](const char* name, const char* text, QList<float> factors,
+        const auto row = [](const char* name, const QByteArray& text, QList<float> factors,
                             const char* box, const char* separator = ".") {
-            QTest::newRow(name) << QByteArray(text) << factors << QString::fromUtf8(separator)
+            QTest::newRow(name) << text << factors << QString::fromUtf8(separator)
                                 << QString::fromUtf8(box);
         };
-        // The worked examples, then the edges of the rounding and the text.
+        // The worked examples, the edges of the rounding and the text, then what the
+        // read-back takes of a row's text.
         // clang-format off
         row("no correction", "   25 A (15A)", {1, 1}, "=25 A  (I × 1)");
         row("ambient only", "   25 A (15A)", {0.91f, 1}, "=22.75 A  (I × 0.91)");
@@ -221,6 +202,12 @@ private slots:
         row("two-byte separator", "   25 A", {0.91f, 1}, "=22٫75 A  (I × 0٫91)", "٫");
         row("a seven-digit row, exact", "1234567 A", {1, 0.5f}, "=617283.5 A  (I × 1 × 0.5)");
         row("beyond single precision", "300000000000000000000000000000000000000", {1.29f, 1}, "out of range");
+        row("blanks, tabs, line feeds skipped", " 1 5\t6\n0 A", {1, 1}, "=1560 A  (I × 1)");
+        row("a carriage return stops", "1\r2", {1, 1}, "=1 A  (I × 1)");
+        row("a second point stops: 2.5, not 2.59", "2.5.9", {1, 1}, "=2 A  (I × 1)");
+        row("a minus sign is no number", "-15 A", {1, 1}, "=0 A  (I × 1)");
+        row("beyond a double", QByteArray(400, '9'), {1, 1}, "out of range");
+        row("below a double: 0", "0." + QByteArray(400, '0') + "1", {1, 1}, "=0 A  (I × 1)");
         // clang-format on
     }
 
