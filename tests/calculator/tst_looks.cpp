@@ -1,12 +1,13 @@
 // How the main and read-me windows look: the colours, fonts, underline and pointers a
 // user relies on, read off the pixels where they are drawn; at the scale the test runs
-// with (1, 1.5 or 2; see CMakeLists) every caption and paragraph the windows can show is
-// set and whole; when the desktop turns high-contrast every caption, row and result
-// still reads at 4.5:1 at least against what is painted behind it, and the links take
-// the desktop's highlight hue.
+// with (1, 1.5 or 2; see CMakeLists) every caption, paragraph and result the windows can
+// show is set and whole; when the desktop turns high-contrast every caption, row and
+// result still reads at 4.5:1 at least against what is painted behind it, and the links
+// take the desktop's highlight hue.
 
 #include "fixture.h"
 #include "forms/colours.h"
+#include "rules/corrected_ampacity.h"
 #include "rules/cycles.h"
 
 #include <QFontDatabase>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -74,10 +76,10 @@ bool readsOnWhatIsBehind(QWidget* widget) {
     return forms::contrastRatio(seen.darkest, seen.lightest) >= 4.5;
 }
 
-// What keeps a label's or button's caption from being seen whole: a label's not set or
-// either still the placeholder it was built with, cut off at its edge or the window's, or
-// under another control. A button's caption wraps, CR LF as a line break, in the room
-// its style leaves inside the bevel.
+// What keeps a label's or button's caption from being seen whole: not set (a label left
+// empty, or either still showing the placeholder it was built with), cut off at its edge
+// or the window's, or under another control. A button's caption wraps, CR LF as a line
+// break, in the room its style leaves inside the bevel.
 QString unseen(const QWidget* control) {
     const auto* label = qobject_cast<const QLabel*>(control);
     const auto* button = qobject_cast<const QPushButton*>(control);
@@ -212,6 +214,35 @@ private slots:
         clickOn("materialButton");
         look();
         QVERIFY2(unseenCaptions.isEmpty(), qPrintable(unseenCaptions.values().join("; ")));
+    }
+
+    // The widest result text of any row with any factor pair that can be in force.
+    void widestResult() {
+        showAfter({});
+        auto* box = at<QLineEdit>("correctedAmpacity");
+        QStyleOptionFrame frame;
+        frame.initFrom(box);
+        frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
+        // QLineEdit keeps two pixels on either side of its contents, and one for the cursor.
+        const int room = box->style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &frame, box)
+                             .marginsRemoved(box->textMargins())
+                             .width() -
+                         5;
+        int widest = 0;
+        for (int key = 0; key < 12; ++key) { // installation, material, rating
+            const auto rating = rules::Insulation(key % 3);
+            const auto list = rules::ampacityList(rules::Installation(key / 6),
+                                                  rules::Material(key / 3 % 2), rating);
+            for (const std::string& row : list.rows)
+                for (const auto& ambient : rules::ambientCycle(rating))
+                    for (const auto& count : rules::conductorCountCycle())
+                        if (key < 6 || count.next == 1) // no count in free air
+                            widest = qMax(widest, box->fontMetrics().horizontalAdvance(
+                                                      q(rules::correctedAmpacityText(
+                                                          row, ambient.next, count.next))));
+        }
+        QVERIFY2(widest <= room, qPrintable(QStringLiteral("%1 px of %2").arg(widest).arg(room)));
     }
 
     // A bitmap face would be drawn at its one size, half as large on a screen of twice
