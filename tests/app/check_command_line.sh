@@ -15,7 +15,8 @@ help=$(run --help 2>/dev/null); status=$?
 [[ "$(run --version 2>/dev/null)" == "Brenvik 25.1.7" ]] || fail "--version: $(run --version 2>&1)"
 for mistake in --no-such-option extra; do
   error=$(run "$mistake" 2>&1 >/dev/null); status=$?
-  [[ $status -eq 2 && $(wc -l <<<"$error") -eq 1 ]] || fail "$mistake: status $status, \"$error\""
+  [[ $status -eq 2 && "$error" == "brenvik: "*" See brenvik --help." && $(wc -l <<<"$error") -eq 1 ]] ||
+    fail "$mistake: status $status, \"$error\""
 done
 error=$(run 2>&1); status=$?
 [[ $status -eq 1 && "$error" == *"no graphical display"* ]] || fail "no display: status $status"

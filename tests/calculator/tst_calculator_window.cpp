@@ -150,7 +150,7 @@ private slots:
 
     // Two-line captions read as one phrase, a blank one by the button's name, a list by
     // the label whose buddy it is (as Linux screen readers name it); a screen reader's
-    // press steps a button.
+    // press steps a button, and it can move the focus to one.
     void accessibleNames() {
         const auto name = [this](const char* control) {
             return QAccessible::queryAccessibleInterface(at(control))->text(QAccessible::Name);
@@ -164,6 +164,10 @@ private slots:
         QCOMPARE(name("conductorCountButton"), QStringLiteral("Number of conductors"));
         const auto labels = QAccessible::queryAccessibleInterface(at("sizeList"))->relations();
         QCOMPARE(labels.value(0).first->text(QAccessible::Name), QStringLiteral("Conductor size"));
+        QAccessible::queryAccessibleInterface(at("ambientButton"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::setFocusAction());
+        QCOMPARE(focused(), QStringLiteral("ambientButton"));
     }
 
     // Aluminum, 90 °C, free air, 4/0 AWG with an ambient correction, the read-me window,
