@@ -94,7 +94,8 @@ private slots:
     }
 
     // What the desktop gets from a click, from Enter (once while it is held) and from a
-    // screen reader's press; a press released outside the link is no click.
+    // screen reader's press; a press released outside the link is no click. A screen
+    // reader can move the focus to a link.
     void links() {
         QFETCH(QString, link);
         QFETCH(int, tabs);
@@ -125,6 +126,9 @@ private slots:
         QCOMPARE(reader->role(), QAccessible::Link);
         QCOMPARE(reader->text(QAccessible::Name), name);
         QCOMPARE(reader->text(QAccessible::Value), label(link)->text());
+        press(Qt::Key_Tab); // away from the link, and back at a screen reader's word
+        reader->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QCOMPARE(focused(), link);
     }
 
 private:
