@@ -10,9 +10,10 @@
 
 namespace {
 
-void pressByScreenReader(QWidget* control) {
-    QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
-        QAccessibleActionInterface::pressAction());
+// A screen reader's action on `control`: a press unless named.
+void byScreenReader(QWidget* control,
+                    const QString& action = QAccessibleActionInterface::pressAction()) {
+    QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
 }
 
 } // namespace
@@ -105,7 +106,7 @@ private slots:
         press(Qt::Key_Tab, {}, 5); // through the ampacity list, on to the ambient button
         window_->showMinimized();
         QTest::qWait(20); // the desktop reports the window minimized
-        pressByScreenReader(at("insulationButton"));
+        byScreenReader(at("insulationButton"));
         window_->showNormal();
         WakeUps restored(window_.get());
         QTest::qWait(120);
@@ -155,7 +156,7 @@ private slots:
         const auto name = [this](const char* control) {
             return QAccessible::queryAccessibleInterface(at(control))->text(QAccessible::Name);
         };
-        pressByScreenReader(at("materialButton"));
+        byScreenReader(at("materialButton"));
         QCOMPARE(name("materialButton"), QStringLiteral("AL"));
         clickOn("ambientButton");
         QCOMPARE(name("ambientButton"), QStringLiteral("Ambient 31-35°C (87-95°F)"));
@@ -164,9 +165,7 @@ private slots:
         QCOMPARE(name("conductorCountButton"), QStringLiteral("Number of conductors"));
         const auto labels = QAccessible::queryAccessibleInterface(at("sizeList"))->relations();
         QCOMPARE(labels.value(0).first->text(QAccessible::Name), QStringLiteral("Conductor size"));
-        QAccessible::queryAccessibleInterface(at("ambientButton"))
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::setFocusAction());
+        byScreenReader(at("ambientButton"), QAccessibleActionInterface::setFocusAction());
         QCOMPARE(focused(), QStringLiteral("ambientButton"));
     }
 
