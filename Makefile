@@ -39,12 +39,16 @@ package:
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && cpack -G DEB
 
-# Pictures of the real windows for the README, rendered headless.
+# Pictures of the real windows for the README, rendered headless; the dark desktop's on
+# an X server under GNOME's dark theme, through its platform theme as a user gets it.
+DARK_DESKTOP = env -u QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark xvfb-run -a
 screenshots:
 	@scripts/install-deps.sh screenshots
 	@$(MAKE) --no-print-directory build
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/brenvik-screenshots docs
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/brenvik-screenshots docs @2x
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/brenvik-screenshots light docs
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/brenvik-screenshots light docs @2x
+	$(DARK_DESKTOP) env QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/brenvik-screenshots dark docs
+	$(DARK_DESKTOP) env QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/brenvik-screenshots dark docs @2x
 
 # Robustness runs (CI runs them all after `make test`): libFuzzer targets for
 # FUZZ_SECONDS each, long random sequences, the test suite under ASan and UBSan, and a

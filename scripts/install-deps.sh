@@ -3,7 +3,9 @@
 #   install-deps.sh build|run|test|package|screenshots|robustness|bench|mutants
 # build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
 # display); test: the checks of the package (lintian), its metadata and the Windows
-# resources, and Xvfb with xdotool for the program's own window;
+# resources, Xvfb with xdotool for the program's own window, and the desktops' platform
+# themes the windows are tested under (GNOME's; KDE's where it exists for Qt 6);
+# screenshots: Xvfb and GNOME's platform theme for the picture of a dark desktop;
 # robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
 # Python, Xvfb, a window manager (openbox) and xdotool to minimize the window; mutants:
 # Python. Each target's list includes what building needs.
@@ -15,6 +17,7 @@ build=(cmake g++ ninja-build make qt6-base-dev libxkbcommon-dev)
 fonts=(fonts-liberation fonts-wine)
 packaging=(dpkg-dev file)
 checks=(desktop-file-utils appstream binutils-mingw-w64-x86-64 lintian xvfb xauth xdotool)
+gnome=(qt6-gtk-platformtheme gnome-themes-extra)
 
 packages=("${build[@]}")
 case "${1:-build}" in
@@ -23,8 +26,8 @@ case "${1:-build}" in
     packages+=("${fonts[@]}")
     if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then packages+=(xvfb xauth); fi ;;
   package) packages+=("${packaging[@]}") ;;
-  screenshots) packages+=("${fonts[@]}") ;;
-  test | robustness) packages+=("${fonts[@]}" "${packaging[@]}" "${checks[@]}") ;;
+  screenshots) packages+=("${fonts[@]}" "${gnome[@]}" xvfb xauth) ;;
+  test | robustness) packages+=("${fonts[@]}" "${packaging[@]}" "${checks[@]}" "${gnome[@]}") ;;
   mutants) packages+=("${fonts[@]}" python3) ;;
   bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool openbox) ;;
   *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench|mutants" >&2; exit 2 ;;
@@ -58,6 +61,21 @@ refresh() {
     refreshed=true
   fi
 }
+
+# KDE's platform theme, where the system packages it for Qt 6 (Debian 13; Debian 12's
+# plasma-integration is for Qt 5).
+kde_for_qt6() {
+  local candidate
+  candidate=$(apt-cache policy plasma-integration 2>/dev/null | awk '/Candidate:/ { print $2 }')
+  if [[ -z "$candidate" || "$candidate" == "(none)" ]]; then
+    refresh # no package lists yet
+    candidate=$(apt-cache policy plasma-integration 2>/dev/null | awk '/Candidate:/ { print $2 }')
+  fi
+  dpkg --compare-versions "${candidate:-0}" ge 6 2>/dev/null
+}
+if [[ "${1:-}" == test || "${1:-}" == robustness ]] && kde_for_qt6; then
+  packages+=(plasma-integration kde-style-breeze)
+fi
 
 install "${packages[@]}"
 

@@ -1,7 +1,10 @@
-// Renders the main window in a few states into PNG files, with the real window code and
+// Renders the windows in a few states into PNG files, with the real window code and
 // QWidget::grab(), so that the README shows what the program looks like.
-// Usage: brenvik-screenshots OUTPUT_DIR [SUFFIX]   (run with QT_QPA_PLATFORM=offscreen;
-// with QT_SCALE_FACTOR=2 and SUFFIX @2x for the high-DPI pictures)
+// Usage: brenvik-screenshots light|dark OUTPUT_DIR [SUFFIX]
+// light: the pictures of a light desktop (run with QT_QPA_PLATFORM=offscreen); dark: the
+// picture of a dark one, run on an X server under a dark desktop theme, whose platform
+// theme hands Qt its palette as it does for a user (see the Makefile). With
+// QT_SCALE_FACTOR=2 and SUFFIX @2x, the high-DPI pictures.
 
 #include "calculator/calculator_window.h"
 #include "forms/fonts.h"
@@ -21,17 +24,6 @@ void click(QWidget& window, const char* button, int times = 1) {
         QTest::mouseClick(target, Qt::LeftButton);
 }
 
-// The palette Qt takes from GNOME's dark theme (Adwaita:dark, through its GTK platform
-// theme), for the picture of the window on a dark desktop.
-QPalette gnomeDark() {
-    const QColor window(0x32, 0x32, 0x32), text(0xf0, 0xf0, 0xf0);
-    QPalette palette(text, window, QColor(0x4b4b4b), QColor(0x212121), QColor(0x262626), text,
-                     QColor(0x4b4b4b), QColor(0x242424), window);
-    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
-    palette.setColor(QPalette::HighlightedText, text);
-    return palette;
-}
-
 void pickSize(QWidget& window, int row) {
     window.findChild<QComboBox*>(QStringLiteral("sizeList"))->setCurrentIndex(row);
     QTest::qWait(120); // a few ticks: the ampacity list follows, the box is recomputed
@@ -41,13 +33,19 @@ void pickSize(QWidget& window, int row) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fputs("usage: brenvik-screenshots OUTPUT_DIR [SUFFIX]\n", stderr);
+    const QString desktop = argc > 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (desktop != QLatin1String("light") && desktop != QLatin1String("dark")) {
+        std::fputs("usage: brenvik-screenshots light|dark OUTPUT_DIR [SUFFIX]\n", stderr);
         return 2;
     }
+    const bool dark = QApplication::palette().color(QPalette::Window).lightness() < 128;
+    if (dark != (desktop == QLatin1String("dark"))) {
+        std::fprintf(stderr, "the desktop's palette is not %s\n", argv[1]);
+        return 1;
+    }
     forms::loadFonts();
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    const QString suffix = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     bool ok = true;
     const auto save = [&](QWidget& window, const char* name) {
         QString file = QString::fromLatin1(name);
@@ -59,6 +57,21 @@ int main(int argc, char* argv[]) {
         }
     };
 
+    // Aluminum, 90 °C, 41-45 °C ambient, 4-6 conductors, 4/0 AWG, on either desktop.
+    const auto aluminum = [&](const char* name) {
+        CalculatorWindow window;
+        window.show();
+        click(window, "materialButton");
+        click(window, "insulationButton", 2);
+        click(window, "ambientButton", 3);
+        click(window, "conductorCountButton");
+        pickSize(window, 11);
+        save(window, name);
+    };
+    if (dark) {
+        aluminum("dark-desktop.png");
+        return ok ? 0 : 1;
+    }
     {
         CalculatorWindow window;
         window.show();
@@ -75,22 +88,7 @@ int main(int argc, char* argv[]) {
         pickSize(window, 17);
         save(window, "free-air.png");
     }
-    // Aluminum, 90 °C, 41-45 °C ambient, 4-6 conductors, 4/0 AWG, on a light desktop and on
-    // a dark one.
-    const QPalette light = QApplication::palette();
-    for (const auto& [palette, name] :
-         {std::pair{light, "aluminum-corrected.png"}, std::pair{gnomeDark(), "dark-desktop.png"}}) {
-        QApplication::setPalette(palette);
-        CalculatorWindow window;
-        window.show();
-        click(window, "materialButton");
-        click(window, "insulationButton", 2);
-        click(window, "ambientButton", 3);
-        click(window, "conductorCountButton");
-        pickSize(window, 11);
-        save(window, name);
-    }
-    QApplication::setPalette(light);
+    aluminum("aluminum-corrected.png");
     {
         CalculatorWindow window;
         window.show();

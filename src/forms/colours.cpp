@@ -1,11 +1,8 @@
 #include "forms/colours.h"
 
-#include <QStyle>
-#include <QStyleFactory>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace forms {
 namespace {
@@ -23,10 +20,29 @@ double luminance(const QColor& colour) {
 
 } // namespace
 
+// Built by hand as Qt builds it for its Fusion style where the desktop gives no palette.
+// Qt's own (a style's standardPalette(), QApplication::palette()) follows the desktop's
+// platform theme, and is dark on a dark desktop: the windows' fixed light grey would then
+// carry light text.
 QPalette lightPalette() {
     static const QPalette light = [] {
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        return fusion->standardPalette();
+        const QColor back(239, 239, 239);
+        const QColor mid = back.darker(130);
+        const QColor dark = back.darker(150);
+        QPalette palette(Qt::black, back, back.lighter(150), dark, mid, Qt::black, Qt::white);
+        palette.setColor(QPalette::Midlight, mid.lighter(110));
+        palette.setColor(QPalette::Shadow, dark.darker(135));
+        palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+        palette.setColor(QPalette::HighlightedText, Qt::white);
+        palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+        // Disabled text a shade darker than Qt's, so that it reads on the windows' grey.
+        for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+            palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+        palette.setColor(QPalette::Disabled, QPalette::Base, back);
+        palette.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+        palette.setColor(QPalette::Disabled, QPalette::Shadow, dark.darker(135).lighter(150));
+        palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+        return palette;
     }();
     return light;
 }

@@ -11,8 +11,9 @@ class QWidget;
 // take both from the theme.
 namespace forms {
 
-/// Qt's own light palette, the one its Fusion style draws in where the desktop gives
-/// none: what a control with fixed colours shows in the roles the program does not fix.
+/// The light palette Qt's Fusion style draws in where the desktop gives none, whatever the
+/// desktop gives: what a control with fixed colours shows in the roles the program does
+/// not fix.
 QPalette lightPalette();
 
 /// Fixes every colour of `widget`: `text` where it writes (text, button text and window

@@ -7,11 +7,15 @@
 #include "forms/wrap_button.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -24,6 +28,15 @@ constexpr const char* kGrowToFit = "growToFit";
 
 int twipsToPixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+QStyle* frameStyle() {
+    static QPointer<QStyle> fusion;
+    if (!fusion) {
+        fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+        fusion->setParent(QCoreApplication::instance()); // goes with the application
+    }
+    return fusion;
 }
 
 Qt::Alignment labelAlignment(Align align) {
@@ -62,8 +75,14 @@ QWidget* createWidget(const ControlRow& control, QWidget* parent) {
         label->setProperty(kGrowToFit, control.growToFit);
         return label;
     }
-    case Kind::Frame:
-        return new QGroupBox(caption, parent);
+    case Kind::Frame: {
+        auto* frame = new QGroupBox(caption, parent);
+        // The controls over a frame leave its caption room at the top left, where Fusion
+        // draws it; a desktop's style may draw it elsewhere (Breeze centres it, lower, where
+        // the buttons over the frame cut it off).
+        frame->setStyle(frameStyle());
+        return frame;
+    }
     case Kind::Timer:
         break;
     }
