@@ -4,8 +4,8 @@
 // 10^7 on) that reads back to the value it stands for.
 
 #include "rules/corrected_ampacity.h"
-#include "rules/cycles.h"
 #include "rules/readback.h"
+#include "rules/selection.h"
 
 #include <cmath>
 #include <cstdint>
@@ -71,11 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3)
         return 0;
     static const std::string_view separators[] = {".", ",", "\u066B"};
-    // 3 is none of the three ratings: the 90 °C cycle.
-    const auto ambient = rules::ambientCycle(rules::Insulation{data[0] % 4});
+    const auto ambient = rules::ambientCycle(rules::Insulation{data[0] % 3});
     const auto count = rules::conductorCountCycle();
-    const float ambFactor = ambient[data[1] % ambient.size()].next;
-    const float countFactor = count[(data[1] / 16) % count.size()].next;
+    const float ambFactor = ambient[data[1] % ambient.size()].factor;
+    const float countFactor = count[(data[1] / 16) % count.size()].factor;
     const std::string_view separator = separators[data[2] % 3];
     const std::string_view row(reinterpret_cast<const char*>(data + 3), size - 3);
 

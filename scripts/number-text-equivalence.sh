@@ -4,7 +4,7 @@
 # ampere from 0 to 2000, under every pair of an ambient factor (any rating's) and a
 # conductor-count factor, and every factor alone, each with a decimal point and a comma.
 # Usage: scripts/number-text-equivalence.sh COMMIT   (a commit whose rules library has
-# correctedAmpacity(), returning the text in a struct)
+# correctedAmpacityText() and numberText(), as from 96ac2ea on)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 commit=$1
@@ -18,7 +18,7 @@ done
 cat >"$work/compare.cpp" <<'CPP'
 #include "old/rules/corrected_ampacity.h"
 #include "rules/corrected_ampacity.h"
-#include "rules/cycles.h"
+#include "rules/selection.h"
 #include "rules/tables.h"
 
 #include <cstdio>
@@ -40,9 +40,9 @@ int main() {
     for (const auto insulation :
          {rules::Insulation::Rated60, rules::Insulation::Rated75, rules::Insulation::Rated90})
         for (const auto& entry : rules::ambientCycle(insulation))
-            ambient.push_back(entry.next);
+            ambient.push_back(entry.factor);
     for (const auto& entry : rules::conductorCountCycle())
-        count.push_back(entry.next);
+        count.push_back(entry.factor);
     long compared = 0, differ = 0;
     const auto same = [&](const std::string& was, const std::string& is) {
         ++compared;
@@ -53,7 +53,7 @@ int main() {
         for (const std::string& row : rows)
             for (const float a : ambient)
                 for (const float c : count)
-                    same(old_rules::correctedAmpacity(row, a, c, separator).text,
+                    same(old_rules::correctedAmpacityText(row, a, c, separator),
                          rules::correctedAmpacityText(row, a, c, separator));
         for (const float factor : ambient)
             same(old_rules::numberText(factor, separator), rules::numberText(factor, separator));
@@ -67,6 +67,6 @@ int main() {
 }
 CPP
 g++ -std=c++20 -O1 -I src -I "$work" -o "$work/compare" "$work/compare.cpp" \
-  src/rules/corrected_ampacity.cpp src/rules/readback.cpp src/rules/tables.cpp src/rules/cycles.cpp \
+  src/rules/corrected_ampacity.cpp src/rules/readback.cpp src/rules/tables.cpp src/rules/selection.cpp \
   "$work/old/rules/corrected_ampacity.cpp" "$work/old/rules/readback.cpp"
 "$work/compare"

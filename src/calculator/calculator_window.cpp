@@ -7,7 +7,7 @@
 #include "platform/program_icon.h"
 #include "readme/read_me_window.h"
 #include "rules/corrected_ampacity.h"
-#include "rules/cycles.h"
+#include "rules/selection.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,47 +23,8 @@
 
 namespace {
 
-using rules::Installation;
-using rules::Insulation;
-using rules::Material;
-
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The captions that show the selection.
-QString materialCaption(Material material) {
-    return material == Material::Copper ? QStringLiteral("CU") : QStringLiteral("AL");
-}
-
-QString installationCaption(Installation installation) {
-    return installation == Installation::Raceway ? QStringLiteral("Raceway or\u00A0Cable")
-                                                 : QStringLiteral("Free Air");
-}
-
-QString insulationCaption(Insulation insulation) {
-    switch (insulation) {
-    case Insulation::Rated75:
-        return QStringLiteral("Insulation 75\u00B0C\u00A0(167\u00B0F)");
-    case Insulation::Rated60:
-        return QStringLiteral("Insulation 60\u00B0C\u00A0(140\u00B0F)");
-    case Insulation::Rated90:
-        break;
-    }
-    return QStringLiteral("Insulation 90\u00B0C\u00A0(194\u00B0F)");
-}
-
-// The insulation button steps 60, 75, 90 °C and round again.
-Insulation nextRating(Insulation insulation) {
-    switch (insulation) {
-    case Insulation::Rated60:
-        return Insulation::Rated75;
-    case Insulation::Rated75:
-        return Insulation::Rated90;
-    case Insulation::Rated90:
-        break;
-    }
-    return Insulation::Rated60;
 }
 
 // Selects `row` in `list` where the list has such a row; -1 (or a row the list lacks)
@@ -212,18 +173,17 @@ void CalculatorWindow::openReadMe() {
 
 void CalculatorWindow::onMaterialClicked() {
     // The size row is the one the last tick recorded, at most one interval old.
-    if (material_ == Material::Copper) {
-        material_ = Material::Aluminum;
+    selection_ = rules::nextMaterial(selection_);
+    if (selection_.material == rules::Material::Aluminum) {
         sizeList->removeItem(0); // aluminum has no 14 AWG
         if (sizeRow_ > 0)
             --sizeRow_; // the same size, one row higher; 14 AWG becomes 12 AWG
     } else {
-        material_ = Material::Copper;
         sizeList->insertItem(0, fromUtf8(rules::sizeRows().front()));
         ++sizeRow_;
     }
-    materialButton->setText(materialCaption(material_));
-    const QColor colour = forms::toColor(calculator::materialColour(material_));
+    materialButton->setText(fromUtf8(rules::materialCaption(selection_)));
+    const QColor colour = forms::toColor(calculator::materialColour(selection_.material));
     for (QWidget* control :
          std::initializer_list<QWidget*>{correctedAmpacity, sizeList, ampacityList})
         forms::setTextColour(control, colour);
@@ -234,45 +194,34 @@ void CalculatorWindow::onMaterialClicked() {
 
 void CalculatorWindow::onInsulationClicked() {
     ampacityListTimer->stop(); // the refill hands the pairing to the size list
-    insulation_ = nextRating(insulation_);
-    insulationButton->setText(insulationCaption(insulation_));
-    // Each rating has its own ambient cycle: start it again at 26-30 °C.
-    ambientFactor_ = 1.0f;
-    ambientButton->setText(fromUtf8(rules::ambientCaption(rules::kAmbientReferenceRange)));
+    selection_ = rules::nextInsulation(selection_);
+    insulationButton->setText(fromUtf8(rules::insulationCaption(selection_)));
+    ambientButton->setText(fromUtf8(rules::ambientCaption(selection_)));
     refillAmpacityList();
 }
 
 void CalculatorWindow::onInstallationClicked() {
-    installation_ =
-        installation_ == Installation::Raceway ? Installation::FreeAir : Installation::Raceway;
-    installationButton->setText(installationCaption(installation_));
-    // No conductor count applies in free air; back in raceway the count starts at 1-3.
-    const bool raceway = installation_ == Installation::Raceway;
-    conductorCountButton->setEnabled(raceway);
-    conductorCountButton->setText(
-        raceway ? fromUtf8(rules::conductorCountCaption(rules::kConductorCountReferenceRange))
-                : QString());
-    conductorCountFactor_ = 1.0f;
+    selection_ = rules::nextInstallation(selection_);
+    installationButton->setText(fromUtf8(rules::installationCaption(selection_)));
+    // No conductor count applies in free air (its caption is blank there).
+    conductorCountButton->setEnabled(selection_.installation == rules::Installation::Raceway);
+    conductorCountButton->setText(fromUtf8(rules::conductorCountCaption(selection_)));
     refillAmpacityList();
     showCorrectedAmpacity(); // the list was just refilled: this shows 0 A until the next tick
     focusSizeList();
 }
 
 void CalculatorWindow::onAmbientClicked() {
-    const rules::CycleStep step = rules::nextAmbient(insulation_, ambientFactor_);
-    ambientFactor_ = step.factor;
-    ambientButton->setText(fromUtf8(step.caption));
+    selection_ = rules::nextAmbient(selection_);
+    ambientButton->setText(fromUtf8(rules::ambientCaption(selection_)));
     showCorrectionWhileItApplies();
     showCorrectedAmpacity();
 }
 
 void CalculatorWindow::onConductorCountClicked() {
-    if (installation_ == Installation::Raceway) {
-        if (const auto step = rules::nextConductorCount(conductorCountFactor_)) {
-            conductorCountFactor_ = step->factor;
-            conductorCountButton->setText(fromUtf8(step->caption));
-        }
-    }
+    selection_ = rules::nextConductorCount(selection_);
+    if (selection_.installation == rules::Installation::Raceway)
+        conductorCountButton->setText(fromUtf8(rules::conductorCountCaption(selection_)));
     showCorrectionWhileItApplies();
     showCorrectedAmpacity();
 }
@@ -280,12 +229,17 @@ void CalculatorWindow::onConductorCountClicked() {
 // The box shows while a correction applies; when a click takes the last one away the
 // box goes and the size list takes the focus (and so drives the pairing).
 void CalculatorWindow::showCorrectionWhileItApplies() {
-    if (rules::correctionApplies(ambientFactor_, conductorCountFactor_)) {
+    if (correctionApplies()) {
         correctedAmpacity->show();
         return;
     }
     correctedAmpacity->hide();
     focusSizeList();
+}
+
+bool CalculatorWindow::correctionApplies() const {
+    return rules::correctionApplies(rules::ambientFactor(selection_),
+                                    rules::conductorCountFactor(selection_));
 }
 
 void CalculatorWindow::focusSizeList() {
@@ -300,7 +254,8 @@ void CalculatorWindow::focusSizeList() {
 // No row is selected until the next tick of the size list's timer, started afresh here,
 // copies the size row over.
 void CalculatorWindow::refillAmpacityList() {
-    const rules::AmpacityList list = rules::ampacityList(installation_, material_, insulation_);
+    const rules::AmpacityList list =
+        rules::ampacityList(selection_.installation, selection_.material, selection_.insulation);
     ampacityList->clear();
     tableNumber->setText(fromUtf8(list.tableNumber));
     tableTitle->setText(fromUtf8(list.title));
@@ -310,15 +265,15 @@ void CalculatorWindow::refillAmpacityList() {
         rows.append(fromUtf8(row));
     ampacityList->addItems(rows);
     ampacityList->setCurrentIndex(-1); // QComboBox selects the first row of a filled list
-    correctedAmpacity->setVisible(rules::correctionApplies(ambientFactor_, conductorCountFactor_));
+    correctedAmpacity->setVisible(correctionApplies());
     sizeListTimer->start();
 }
 
 void CalculatorWindow::showCorrectedAmpacity() {
     const QByteArray row = ampacityList->currentText().toUtf8();
-    const QString text = fromUtf8(
-        rules::correctedAmpacityText({row.constData(), static_cast<std::size_t>(row.size())},
-                                     ambientFactor_, conductorCountFactor_, decimalSeparator_));
+    const QString text = fromUtf8(rules::correctedAmpacityText(
+        {row.constData(), static_cast<std::size_t>(row.size())}, rules::ambientFactor(selection_),
+        rules::conductorCountFactor(selection_), decimalSeparator_));
     // Rewriting an unchanged text would repaint the box twenty times a second and undo
     // the user's selection in it.
     if (correctedAmpacity->text() != text) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/tables.h"
+#include "rules/selection.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -45,18 +45,14 @@ private:
     void refillAmpacityList();
     void showCorrectedAmpacity();
     void showCorrectionWhileItApplies();
+    bool correctionApplies() const;
     void focusSizeList();
     void letSizeListDrive();
     void letAmpacityListDrive();
     void followSizeList();
     void followAmpacityList();
 
-    // What the user has chosen.
-    rules::Material material_ = rules::Material::Copper;
-    rules::Installation installation_ = rules::Installation::Raceway;
-    rules::Insulation insulation_ = rules::Insulation::Rated60;
-    float ambientFactor_ = 1.0f;        // 1: 26-30 °C
-    float conductorCountFactor_ = 1.0f; // 1: one to three conductors
+    rules::Selection selection_; // what the user has chosen with the buttons
     // The size list's row as the last tick found it (-1: none); a change of material
     // keeps that size selected.
     int sizeRow_ = 0;

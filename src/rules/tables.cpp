@@ -96,19 +96,6 @@ constexpr int index(auto key) {
     return static_cast<int>(key);
 }
 
-// The NEC prints the ratings as 60, 75, 90 °C.
-int necColumn(Insulation insulation) {
-    switch (insulation) {
-    case Insulation::Rated60:
-        return 0;
-    case Insulation::Rated75:
-        return 1;
-    case Insulation::Rated90:
-        break;
-    }
-    return 2;
-}
-
 // The display rule: the value right-aligned in five characters, " A", and on the small
 // conductors the protection limit, except in the two 60 °C lists of Table 310.16 where
 // each small-conductor value already equals its limit.
@@ -138,10 +125,10 @@ const Lists& lists() {
         for (const auto installation : {Installation::Raceway, Installation::FreeAir})
             for (const auto material : {Material::Copper, Material::Aluminum})
                 for (const auto insulation :
-                     {Insulation::Rated75, Insulation::Rated90, Insulation::Rated60}) {
+                     {Insulation::Rated60, Insulation::Rated75, Insulation::Rated90}) {
                     const int count = material == Material::Copper ? kCopperRows : kAluminumRows;
                     const Column& amps =
-                        kAmps[index(installation)][index(material)][necColumn(insulation)];
+                        kAmps[index(installation)][index(material)][index(insulation)];
                     auto& rows = all.rows[index(installation)][index(material)][index(insulation)];
                     rows.reserve(count);
                     for (int row = 0; row < count; ++row)

@@ -17,8 +17,8 @@ enum class Installation {
     FreeAir = 1, // single conductors in free air: Table 310.17
 };
 enum class Material { Copper = 0, Aluminum = 1 };
-// Insulation ratings in the order the insulation button steps them: 75, 90, then 60 °C.
-enum class Insulation { Rated75 = 0, Rated90 = 1, Rated60 = 2 };
+// Insulation ratings in the NEC's order, which the insulation button steps from 60 °C.
+enum class Insulation { Rated60 = 0, Rated75 = 1, Rated90 = 2 };
 
 inline constexpr int kCopperRows = 25;
 inline constexpr int kAluminumRows = 24; // no 14 AWG row

@@ -9,7 +9,7 @@
 #include "fixture.h"
 #include "looks.h"
 #include "rules/corrected_ampacity.h"
-#include "rules/cycles.h"
+#include "rules/selection.h"
 
 #include <QFontDatabase>
 #include <QStyleOptionFrame>
@@ -123,8 +123,8 @@ private slots:
         };
         for (int rating = 0; rating < 3; ++rating, clickOn("insulationButton"))
             // The ratings step 60, 75, 90 °C.
-            for (auto state = rules::ambientCycle(rules::Insulation((rating + 2) % 3)).size();
-                 state > 0; --state, clickOn("ambientButton"))
+            for (auto state = rules::ambientCycle(rules::Insulation(rating)).size(); state > 0;
+                 --state, clickOn("ambientButton"))
                 look();
         for (int state = 0; state < 7; ++state, clickOn("conductorCountButton"))
             look();
@@ -155,10 +155,10 @@ private slots:
             for (const std::string& row : list.rows)
                 for (const auto& ambient : rules::ambientCycle(rating))
                     for (const auto& count : rules::conductorCountCycle())
-                        if (key < 6 || count.next == 1) // no count in free air
+                        if (key < 6 || count.factor == 1) // no count in free air
                             widest = qMax(widest, box->fontMetrics().horizontalAdvance(
                                                       q(rules::correctedAmpacityText(
-                                                          row, ambient.next, count.next))));
+                                                          row, ambient.factor, count.factor))));
         }
         QVERIFY2(widest <= room, qPrintable(QStringLiteral("%1 px of %2").arg(widest).arg(room)));
     }

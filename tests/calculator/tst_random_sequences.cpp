@@ -6,7 +6,7 @@
 
 #include "fixture.h"
 #include "rules/corrected_ampacity.h"
-#include "rules/cycles.h"
+#include "rules/selection.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,27 +20,24 @@ const QStringList kTabChain = {
     "ampacityList",   "ambientButton",      "conductorCountButton", "readMeButton",
     "exitButton",     "correctedAmpacity"};
 const QStringList kSelectors = kTabChain.mid(0, 3) + kTabChain.mid(5, 2);
-const QStringList kRatings = {"Insulation 75°C\u00A0(167°F)", "Insulation 90°C\u00A0(194°F)",
-                              "Insulation 60°C\u00A0(140°F)"};
 
-// What the window should show, kept by counting clicks into each cycle, where the window
-// recognises its ranges by their factors.
+// What the window should show: the selection as the rules step it, and what the window
+// adds (the buttons' first captions, the rows, which list drives, the focus, the box).
 struct Model {
-    int aluminum = 0, freeAir = 0, rating = 2, amb = 0, count = 0; // amb, count: clicks in
-    QString ambCaption = "Ambient Temperature   26-30°C\u00A0(78-86°F)";
+    rules::Selection selection;
+    QString ambCaption = "Ambient Temperature   26-30°C\u00A0(78-86°F)"; // until a click
     QString countCaption = " Number of conductors     1-3";
     int sizes = 0, amps = -1, sizeRow = 0; // the lists' rows; the size row of the last tick
     bool sizesDrive = true;
     QString focus = "materialButton";
     bool fresh = false; // the box shows the rows and factors in force
 
-    int rows() const { return 25 - aluminum; }
-    auto ambCycle() const { return rules::ambientCycle(rules::Insulation(rating)); }
-    float ambFactor() const { return amb ? ambCycle()[amb - 1].next : 1.0f; }
-    float countFactor() const { return count ? rules::conductorCountCycle()[count - 1].next : 1; }
-    bool boxShown() const { return amb || count; }
+    bool aluminum() const { return selection.material == rules::Material::Aluminum; }
+    bool freeAir() const { return selection.installation == rules::Installation::FreeAir; }
+    int rows() const { return 25 - aluminum(); }
+    bool boxShown() const { return selection.ambient || selection.conductorCount; }
     bool takesFocus(const QString& name) const {
-        return !(name == "conductorCountButton" && freeAir) &&
+        return !(name == "conductorCountButton" && freeAir()) &&
                !(name == "correctedAmpacity" && !boxShown());
     }
     void focusOn(const QString& name) {
@@ -57,25 +54,18 @@ struct Model {
         if (!takesFocus(button))
             return; // a disabled button takes no click
         focusOn(button);
-        const int which =
-            int(kSelectors.indexOf(button)); // material, installation, insulation, ...
-        if (which == 0) {
-            sizes = sizeRow = aluminum ? sizeRow + 1 : sizeRow > 0 ? sizeRow - 1 : sizeRow;
-            aluminum = 1 - aluminum;
-        } else if (which == 1) {
-            std::tie(freeAir, count) = std::pair(1 - freeAir, 0);
-            countCaption = freeAir ? QString() : q(rules::conductorCountCaption("1-3"));
-        } else if (which == 2) {
-            std::tie(rating, amb) = std::pair((rating + 1) % 3, 0);
-            ambCaption = q(rules::ambientCaption(rules::kAmbientReferenceRange));
-        } else if (which == 3) {
-            ambCaption = q(rules::ambientCaption(ambCycle()[amb].range));
-            amb = (amb + 1) % int(ambCycle().size());
-        } else {
-            countCaption =
-                q(rules::conductorCountCaption(rules::conductorCountCycle()[count].range));
-            count = (count + 1) % 7;
-        }
+        using Step = rules::Selection (*)(rules::Selection);
+        constexpr Step kSteps[] = {rules::nextMaterial, rules::nextInstallation,
+                                   rules::nextInsulation, rules::nextAmbient,
+                                   rules::nextConductorCount};
+        const int which = int(kSelectors.indexOf(button)); // in the order of kSteps
+        selection = kSteps[which](selection);
+        if (which == 0) // the same size stays selected
+            sizes = sizeRow = aluminum() ? (sizeRow > 0 ? sizeRow - 1 : sizeRow) : sizeRow + 1;
+        if (which == 2 || which == 3)
+            ambCaption = q(rules::ambientCaption(selection));
+        if (which == 1 || which == 4)
+            countCaption = q(rules::conductorCountCaption(selection));
         if (which < 3) // refilled: no row until the next tick, the size list drives
             std::tie(amps, sizesDrive) = std::pair(-1, true);
         if (which < 2 || (which > 2 && !boxShown()))
@@ -155,9 +145,9 @@ private:
     void check() {
         const Model& m = model_;
         auto* amps = at<QComboBox>("ampacityList");
+        const rules::Selection& selection = m.selection;
         const auto table =
-            rules::ampacityList(rules::Installation(m.freeAir), rules::Material(m.aluminum),
-                                rules::Insulation(m.rating));
+            rules::ampacityList(selection.installation, selection.material, selection.insulation);
         const QByteArray shown = amps->currentText().toUtf8();
         const auto number = [](int value) { return QString::number(value); };
         QStringList seen{focused()}, wanted{m.focus};
@@ -171,13 +161,15 @@ private:
              << number(at("conductorCountButton")->isEnabled())
              << number(at("correctedAmpacity")->isVisible()) << at<QLabel>("tableNumber")->text()
              << amps->itemText(m.rows() - 1) << (m.fresh ? box() : "");
-        wanted << (m.aluminum ? "AL" : "CU") << (m.freeAir ? "Free Air" : "Raceway or\u00A0Cable")
-               << kRatings[m.rating] << m.ambCaption << m.countCaption << number(m.rows())
-               << number(m.rows()) << number(m.sizes) << number(m.amps) << number(!m.freeAir)
-               << number(m.boxShown()) << q(table.tableNumber) << q(table.rows.back())
+        wanted << q(rules::materialCaption(selection)) << q(rules::installationCaption(selection))
+               << q(rules::insulationCaption(selection)) << m.ambCaption << m.countCaption
+               << number(m.rows()) << number(m.rows()) << number(m.sizes) << number(m.amps)
+               << number(!m.freeAir()) << number(m.boxShown()) << q(table.tableNumber)
+               << q(table.rows.back())
                << (m.fresh ? q(rules::correctedAmpacityText(
-                                 {shown.constData(), std::size_t(shown.size())}, m.ambFactor(),
-                                 m.countFactor()))
+                                 {shown.constData(), std::size_t(shown.size())},
+                                 rules::ambientFactor(selection),
+                                 rules::conductorCountFactor(selection)))
                            : "");
         QCOMPARE(seen, wanted);
     }

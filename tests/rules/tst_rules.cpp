@@ -1,10 +1,11 @@
 // The rules library as its callers see it: every size and every row of the twelve
 // ampacity lists against a transcription of the NEC tables kept here, one line a size;
-// every factor and range of the two correction cycles; and the corrected ampacity with
+// every factor and range of the two correction cycles and where each selector click
+// leads; and the corrected ampacity with
 // its read-back of the row, single-precision arithmetic, half-to-even rounding and text.
 
 #include "rules/corrected_ampacity.h"
-#include "rules/cycles.h"
+#include "rules/selection.h"
 #include "text.h"
 
 #include <QRegularExpression>
@@ -82,6 +83,19 @@ QStringList ambientCaptions(int warm) {
         .replaceInStrings(QRegularExpression("^"), "Ambient\r\n");
 }
 
+// The selection after clicks on the buttons, one letter a click: Material, Installation,
+// insulation Rating, Ambient, conductor Count.
+Selection after(const QString& clicks) {
+    Selection selection;
+    for (const QChar click : clicks)
+        selection = click == 'M'   ? nextMaterial(selection)
+                    : click == 'I' ? nextInstallation(selection)
+                    : click == 'R' ? nextInsulation(selection)
+                    : click == 'A' ? nextAmbient(selection)
+                                   : nextConductorCount(selection);
+    return selection;
+}
+
 } // namespace
 
 class TestRules : public QObject {
@@ -94,9 +108,8 @@ private slots:
         QTest::addColumn<int>("insulation");
         for (const int i : {0, 1})
             for (const int m : {0, 1})
-                for (const int t : {2, 0, 1})
-                    QTest::addRow("310.%d %s %d", 16 + i, m ? "Al" : "Cu",
-                                  t == 2 ? 60 : 75 + 15 * t)
+                for (const int t : {0, 1, 2}) // 60, 75, 90 °C
+                    QTest::addRow("310.%d %s %d", 16 + i, m ? "Al" : "Cu", 60 + 15 * t)
                         << i << m << t;
     }
 
@@ -110,63 +123,83 @@ private slots:
         const AmpacityList list =
             ampacityList(Installation(installation), Material(material), Insulation(insulation));
         QCOMPARE(q(list.tableNumber), installation == 0 ? "Table 310.15(B)(16) / Table 310.16"
-                                      : material == 1 && insulation == 2
+                                      : material == 1 && insulation == int(Insulation::Rated60)
                                           ? "Table 310.15(B)(17)  Table 310.17" // no slash
                                           : "Table 310.15(B)(17) / Table 310.17");
         QCOMPARE(q(list.title), kTitles[installation]);
         QCOMPARE(int(list.rows.size()), 25 - material); // aluminum starts at 12 AWG
         const QStringList departures = kDepartures.value(QTest::currentDataTag());
-        const int column = material * 3 + (insulation == 2 ? 0 : insulation == 0 ? 1 : 2);
+        const int column = material * 3 + insulation;
         for (int row = 0; row < int(list.rows.size()); ++row) {
             const NecRow& nec = kNec[row + material];
             QCOMPARE(q(sizeRows()[row + material]), QString::fromLatin1(nec.size));
             QString expected =
                 QStringLiteral("%1 A").arg((installation ? nec.t17 : nec.t16)[column], 5);
-            if (row + material < 3 && !(installation == 0 && insulation == 2))
+            if (row + material < 3 &&
+                !(installation == 0 && insulation == int(Insulation::Rated60)))
                 expected += kLimits[material][row + material];
             QCOMPARE(q(list.rows[row]), departures.value(row, expected));
         }
     }
 
     void cycles_data() {
-        QTest::addColumn<int>("insulation"); // -1: the conductor count
+        QTest::addColumn<QString>("click"); // the rating's first, from the start
         QTest::addColumn<QList<float>>("factors");
         QTest::addColumn<QStringList>("captions");
         QStringList captions60 = ambientCaptions(5);
         captions60[0] = "Ambient\r\n31-35°C (87-95°F)"; // an ordinary space, in this cycle only
-        const QList<float> factors90{0.96f, 0.91f, 0.87f, 0.82f, 0.76f, 0.71f, 0.65f, 0.58f,
-                                     0.5f,  0.41f, 0.29f, 1.15f, 1.12f, 1.08f, 1.04f, 1};
         // clang-format off
-        QTest::newRow("60 C: ten states") << 2 << QList<float>{0.91f, 0.82f, 0.71f, 0.58f, 0.41f, 1.29f, 1.22f, 1.15f, 1.08f, 1} << captions60;
-        QTest::newRow("75 C: thirteen states") << 0 << QList<float>{0.94f, 0.88f, 0.82f, 0.75f, 0.67f, 0.58f, 0.47f, 0.33f, 1.2f, 1.15f, 1.11f, 1.05f, 1} << ambientCaptions(8);
-        QTest::newRow("90 C: sixteen states") << 1 << factors90 << ambientCaptions(11);
-        QTest::newRow("any other rating: the 90 C cycle") << 7 << factors90 << ambientCaptions(11);
-        QTest::newRow("conductor count") << -1 << QList<float>{0.8f, 0.7f, 0.5f, 0.45f, 0.4f, 0.35f, 1}
+        QTest::newRow("60 C: ten ranges") << "A" << QList<float>{0.91f, 0.82f, 0.71f, 0.58f, 0.41f, 1.29f, 1.22f, 1.15f, 1.08f, 1} << captions60;
+        QTest::newRow("75 C: thirteen ranges") << "RA" << QList<float>{0.94f, 0.88f, 0.82f, 0.75f, 0.67f, 0.58f, 0.47f, 0.33f, 1.2f, 1.15f, 1.11f, 1.05f, 1} << ambientCaptions(8);
+        QTest::newRow("90 C: sixteen ranges") << "RRA" << QList<float>{0.96f, 0.91f, 0.87f, 0.82f, 0.76f, 0.71f, 0.65f, 0.58f, 0.5f, 0.41f, 0.29f, 1.15f, 1.12f, 1.08f, 1.04f, 1} << ambientCaptions(11);
+        QTest::newRow("conductor count: seven ranges") << "C" << QList<float>{0.8f, 0.7f, 0.5f, 0.45f, 0.4f, 0.35f, 1}
             << QStringList{"4-6", "7-9", "10-20", "21-30", "31-40", "41 and above", "1-3"}.replaceInStrings(QRegularExpression("^"), "Number of conductors\r\n");
         // clang-format on
     }
 
-    // Clicked round from factor 1, as the buttons are.
+    // Clicked round from the start of the cycle, as the buttons are.
     void cycles() {
-        QFETCH(int, insulation);
+        QFETCH(QString, click);
         QFETCH(QList<float>, factors);
         QFETCH(QStringList, captions);
-        float factor = 1;
-        for (int click = 0; click < factors.size(); ++click) {
-            const auto step = insulation < 0 ? nextConductorCount(factor)
-                                             : nextAmbient(Insulation(insulation), factor);
-            QVERIFY(step);
-            QCOMPARE(step->factor, factors[click]);
-            QCOMPARE(q(step->caption), captions[click]);
-            factor = step->factor;
+        const bool count = click == "C";
+        QString clicks = click;
+        for (int i = 0; i < factors.size(); ++i, clicks += click.back()) {
+            const Selection selection = after(clicks);
+            QCOMPARE(count ? conductorCountFactor(selection) : ambientFactor(selection),
+                     factors[i]);
+            QCOMPARE(q(count ? conductorCountCaption(selection) : ambientCaption(selection)),
+                     captions[i]);
         }
     }
 
-    // 0.96 belongs to the 90 °C cycle only: at 60 °C it goes back to 26-30 °C. A count
-    // factor the cycle does not know is left as it is.
-    void factorsForeignToTheCycle() {
-        QCOMPARE(nextAmbient(Insulation::Rated60, 0.96f).factor, 1.0f);
-        QVERIFY(!nextConductorCount(0.9100001f));
+    void selection_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QStringList>("captions"); // of the five buttons
+        QTest::addColumn<QList<float>>("factors"); // ambient, conductor count
+        const QString ambient = "Ambient\r\n", count = "Number of conductors\r\n";
+        // clang-format off
+        QTest::newRow("the start") << "" << QStringList{"CU", "Raceway or\u00A0Cable", "Insulation 60°C\u00A0(140°F)", ambient + "26-30°C\u00A0(78-86°F)", count + "1-3"} << QList<float>{1, 1};
+        QTest::newRow("aluminum at 75 C") << "MR" << QStringList{"AL", "Raceway or\u00A0Cable", "Insulation 75°C\u00A0(167°F)", ambient + "26-30°C\u00A0(78-86°F)", count + "1-3"} << QList<float>{1, 1};
+        QTest::newRow("90 C, then copper again") << "RRMM" << QStringList{"CU", "Raceway or\u00A0Cable", "Insulation 90°C\u00A0(194°F)", ambient + "26-30°C\u00A0(78-86°F)", count + "1-3"} << QList<float>{1, 1};
+        QTest::newRow("a new rating: the ambient cycle starts again") << "AACR" << QStringList{"CU", "Raceway or\u00A0Cable", "Insulation 75°C\u00A0(167°F)", ambient + "26-30°C\u00A0(78-86°F)", count + "4-6"} << QList<float>{1, 0.8f};
+        QTest::newRow("60 C after 90 C") << "RRRA" << QStringList{"CU", "Raceway or\u00A0Cable", "Insulation 60°C\u00A0(140°F)", ambient + "31-35°C (87-95°F)", count + "1-3"} << QList<float>{0.91f, 1};
+        QTest::newRow("free air: no count, the ambient kept") << "ACCI" << QStringList{"CU", "Free Air", "Insulation 60°C\u00A0(140°F)", ambient + "31-35°C (87-95°F)", ""} << QList<float>{0.91f, 1};
+        QTest::newRow("free air: a count click changes nothing") << "ICC" << QStringList{"CU", "Free Air", "Insulation 60°C\u00A0(140°F)", ambient + "26-30°C\u00A0(78-86°F)", ""} << QList<float>{1, 1};
+        QTest::newRow("raceway again: the count from 1-3") << "CCIIC" << QStringList{"CU", "Raceway or\u00A0Cable", "Insulation 60°C\u00A0(140°F)", ambient + "26-30°C\u00A0(78-86°F)", count + "4-6"} << QList<float>{1, 0.8f};
+        // clang-format on
+    }
+
+    void selection() {
+        QFETCH(QString, clicks);
+        QFETCH(QStringList, captions);
+        QFETCH(QList<float>, factors);
+        const Selection s = after(clicks);
+        QCOMPARE(
+            (QStringList{q(materialCaption(s)), q(installationCaption(s)), q(insulationCaption(s)),
+                         q(ambientCaption(s)), q(conductorCountCaption(s))}),
+            captions);
+        QCOMPARE((QList<float>{ambientFactor(s), conductorCountFactor(s)}), factors);
     }
 
     void correctedAmpacity_data() {
