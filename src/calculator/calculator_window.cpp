@@ -165,7 +165,9 @@ void CalculatorWindow::exitProgram() {
 void CalculatorWindow::openReadMe() {
     // One read-me window at a time: while it is open a click brings it forward as it is.
     if (!readMe_) {
-        readMe_ = new ReadMeWindow(this, [this] { activateWindow(); }); // back to the calculator
+        readMe_ = new ReadMeWindow;
+        readMe_->move(pos()); // outer top-left corners, as the calculator's own
+        connect(readMe_, &ReadMeWindow::dismissed, this, [this] { activateWindow(); });
     }
     readMe_->show();
     readMe_->activateWindow(); // which brings it to the front

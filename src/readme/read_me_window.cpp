@@ -2,15 +2,16 @@
 
 #include "forms/form_builder.h"
 #include "forms/link_label.h"
-#include "platform/desktop_shell.h"
 #include "platform/program_icon.h"
 #include "platform/version.h"
 #include "readme/read_me_layout.h"
 
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
+#include <QUrl>
 
 namespace {
 
@@ -66,17 +67,15 @@ const QString kCopyrightNotice = QStringLiteral("Copyright \u00A9 %1 Tarnholm In
 
 } // namespace
 
-ReadMeWindow::ReadMeWindow(const QWidget* mainWindow, std::function<void()> afterDismiss)
+ReadMeWindow::ReadMeWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , mainWindow_(mainWindow)
-    , afterDismiss_(std::move(afterDismiss)) {
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     // Closed, the window is gone: the next opening starts afresh.
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(mainWindow ? mainWindow->windowIcon() : platform::programIcon());
+    setWindowIcon(platform::programIcon());
     forms::buildForm(this, readme::kReadMeForm);
-    const auto bind = [this](QLabel*& label, const char* name) {
-        label = findChild<QLabel*>(QString::fromLatin1(name));
+    const auto bind = [this]<typename T>(T*& label, const char* name) {
+        label = findChild<T*>(QString::fromLatin1(name));
         Q_ASSERT_X(label, "ReadMeWindow", name);
         // A click on a label is the label's, never the background's.
         label->setAttribute(Qt::WA_NoMousePropagation);
@@ -91,13 +90,9 @@ ReadMeWindow::ReadMeWindow(const QWidget* mainWindow, std::function<void()> afte
     bind(mailLink, "mailLink");
     bind(webLink, "webLink");
     connect(okButton, &QPushButton::clicked, this, &ReadMeWindow::dismiss);
-    connect(static_cast<forms::LinkLabel*>(mailLink), &forms::LinkLabel::activated, this,
-            &ReadMeWindow::openMailLink);
-    connect(static_cast<forms::LinkLabel*>(webLink), &forms::LinkLabel::activated, this,
-            &ReadMeWindow::openWebLink);
+    connect(mailLink, &forms::LinkLabel::activated, this, &ReadMeWindow::openMailLink);
+    connect(webLink, &forms::LinkLabel::activated, this, &ReadMeWindow::openWebLink);
 
-    if (mainWindow_)
-        move(mainWindow_->pos()); // outer top-left corners, as the main window's own
     fillTexts();
     okButton->setFocus(); // the only control that takes the focus
 }
@@ -116,19 +111,23 @@ void ReadMeWindow::fillTexts() {
                                             QString::fromLatin1(platform::kDisplayVersion));
 }
 
-// "OK", or a click on the background: the window goes, and the calculator comes back.
+// "OK", or a click on the background: the window goes.
 void ReadMeWindow::dismiss() {
     close();
-    if (afterDismiss_)
-        afterDismiss_();
+    emit dismissed();
 }
 
+// The desktop opens the addresses with the programs it associates with them; with none,
+// nothing is shown and nothing changes.
 void ReadMeWindow::openMailLink() {
-    platform::shellOpen(QStringLiteral("Mailto:") + mailLink->text());
+    QUrl mail;
+    mail.setScheme(QStringLiteral("mailto"));
+    mail.setPath(mailLink->text()); // the whole address, whatever it holds
+    QDesktopServices::openUrl(mail);
 }
 
 void ReadMeWindow::openWebLink() {
-    platform::shellOpen(webLink->text());
+    QDesktopServices::openUrl(QUrl(webLink->text(), QUrl::StrictMode));
 }
 
 // Escape dismisses the window as "OK" does.

@@ -2,24 +2,28 @@
 
 #include "forms/click.h"
 
-#include <QPointer>
 #include <QWidget>
-#include <functional>
 
 class QLabel;
 class QPushButton;
+namespace forms {
+class LinkLabel;
+}
 
 /// The read-me window: disclaimer, NEC notes, small-conductor limits, ordering terms,
 /// version and copyright, and two links that hand the maker's mail and web addresses
-/// to the desktop. It is modeless and has no owner; closing it discards it.
+/// to the desktop. It is modeless and has no owner; closing it discards it. Whoever
+/// opens it places it.
 class ReadMeWindow : public QWidget {
     Q_OBJECT
 public:
-    /// Opens the window on `mainWindow`'s top-left corner. `afterDismiss` is called when
-    /// the user dismisses the window with "OK" or a click on its background (not when it
-    /// is closed with the title bar's close button).
-    ReadMeWindow(const QWidget* mainWindow, std::function<void()> afterDismiss);
+    ReadMeWindow();
     ~ReadMeWindow() override;
+
+signals:
+    /// The user dismissed the window with "OK", Escape or a click on its background (not
+    /// with the title bar's close button); it closes.
+    void dismissed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -32,8 +36,6 @@ private:
     void openMailLink();
     void openWebLink();
 
-    QPointer<const QWidget> mainWindow_;
-    std::function<void()> afterDismiss_;
     forms::Click backgroundClick_;
 
     // The controls, by their object names.
@@ -44,6 +46,6 @@ private:
     QLabel* orderingTerms = nullptr;
     QLabel* copyrightNotice = nullptr;
     QLabel* versionLine = nullptr;
-    QLabel* mailLink = nullptr;
-    QLabel* webLink = nullptr;
+    forms::LinkLabel* mailLink = nullptr;
+    forms::LinkLabel* webLink = nullptr;
 };

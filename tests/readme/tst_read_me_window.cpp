@@ -17,8 +17,8 @@ private slots:
     void initTestCase() { forms::loadFonts(); }
     void init() {
         dismissed_ = 0;
-        main_.move(123, 45);
-        readMe_ = new ReadMeWindow(&main_, [this] { ++dismissed_; });
+        readMe_ = new ReadMeWindow;
+        connect(readMe_, &ReadMeWindow::dismissed, this, [this] { ++dismissed_; });
         readMe_->show();
         QVERIFY(QTest::qWaitForWindowActive(readMe_));
     }
@@ -134,7 +134,6 @@ private slots:
 private:
     QLabel* label(const QString& name) { return control<QLabel>(readMe_, qPrintable(name)); }
 
-    QWidget main_; // stands in for the calculator
     QPointer<ReadMeWindow> readMe_;
     int dismissed_ = 0;
 };
