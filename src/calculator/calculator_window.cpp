@@ -118,14 +118,8 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
 // show the window manager has not framed the window yet and the outer size is the client
 // size; event() places the window again once, when the frame becomes known.
 void CalculatorWindow::placeWindow() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    const calculator::ScreenPlacement place = calculator::placeOnScreen(
-        {area.left(), area.top(), area.width(), area.height()}, outer.width(), outer.height());
-    move(place.x, place.y);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(calculator::upperRightPlacement(screen->geometry(), frameGeometry().size()));
 }
 
 bool CalculatorWindow::event(QEvent* event) {

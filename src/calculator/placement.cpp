@@ -7,30 +7,19 @@
 
 namespace calculator {
 
-Placement upperRightPlacement(int outerWidth, int outerHeight, int screenWidth) {
-    Placement place;
-    place.top = static_cast<int>(std::nearbyint(outerHeight / 2.0));
-    place.left =
-        static_cast<int>(std::nearbyint(static_cast<double>(screenWidth) - outerWidth - place.top));
-    if (place.left < 0 || place.top < 0)
-        place = {};
-    return place;
-}
-
-ScreenPlacement placeOnScreen(const PixelRect& screen, int outerWidth, int outerHeight) {
+QPoint upperRightPlacement(const QRect& screen, const QSize& outer) {
+    // The gap is half the outer height in twips, rounded half to even, and the left edge
+    // is found in twips too: on a window of odd height that lands a pixel apart from
+    // halving the height in pixels.
     constexpr int kTwips = forms::kTwipsPerPixel;
-    ScreenPlacement result;
-    result.twips =
-        upperRightPlacement(outerWidth * kTwips, outerHeight * kTwips, screen.width * kTwips);
-    const auto pixels = [](int twips) {
-        return static_cast<int>(std::lround(static_cast<double>(twips) / kTwips));
-    };
-    result.x = screen.left + pixels(result.twips.left);
-    int top = pixels(result.twips.top);
-    if (top + outerHeight > screen.height)
-        top = std::max(0, screen.height - outerHeight);
-    result.y = screen.top + top;
-    return result;
+    const double gap = std::nearbyint(outer.height() * kTwips / 2.0);
+    const double left = static_cast<double>(screen.width() - outer.width()) * kTwips - gap;
+    if (left < 0)
+        return screen.topLeft();
+    int top = static_cast<int>(std::lround(gap / kTwips));
+    if (top + outer.height() > screen.height())
+        top = std::max(0, screen.height() - outer.height());
+    return screen.topLeft() + QPoint(static_cast<int>(std::lround(left / kTwips)), top);
 }
 
 } // namespace calculator

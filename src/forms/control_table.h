@@ -5,7 +5,8 @@
 #include <span>
 
 // A window described as data: every control with its kind, name, caption, place in
-// twips, font, colours and tab index, from the front of the stacking order to the back.
+// twips, font, colours and, where it takes the focus, its tab index, from the front of
+// the stacking order to the back.
 namespace forms {
 
 /// 15 twips make one logical pixel; Qt's own scaling takes it from there on high-DPI
@@ -36,13 +37,14 @@ struct FontChoice {
     bool underline = false;
 };
 
+// What a control is, by the Qt widget it builds.
 enum class Kind {
-    CommandButton, // caption wraps at word boundaries
-    DropDownList,  // pick a row, no typing
-    SimpleCombo,   // one editable line, no drop-down button
-    Label,
-    Frame, // a titled group box; may contain controls
-    Timer, // not shown; `interval` in milliseconds; the window starts and stops it
+    PushButton, // a WrapButton: the caption wraps at word boundaries
+    ComboBox,   // a ListCombo: pick a row, no typing
+    LineEdit,   // one line of text
+    Label,      // a QLabel, or a LinkLabel
+    GroupBox,   // a titled frame; may contain controls
+    Timer,      // a QTimer, not shown; `interval` in milliseconds; the window runs it
 };
 
 enum class Align { Left, Right, Centre };
@@ -56,7 +58,7 @@ struct ControlRow {
     FontChoice font{};
     std::optional<Rgb> textColour{};
     std::optional<Rgb> backColour{};
-    int tabIndex = -1;                    // keyboard order among the controls that take the focus
+    int tabIndex = -1;                    // controls that take the focus: their keyboard order
     int interval = 0;                     // timers only
     const char* container = nullptr;      // name of the frame that holds it; none: the window
     Align align = Align::Left;            // labels only

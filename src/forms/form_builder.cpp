@@ -54,11 +54,11 @@ Qt::Alignment labelAlignment(Align align) {
 QWidget* createWidget(const ControlRow& control, QWidget* parent) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
-    case Kind::CommandButton:
+    case Kind::PushButton:
         return new WrapButton(caption, parent);
-    case Kind::DropDownList:
+    case Kind::ComboBox:
         return new ListCombo(parent);
-    case Kind::SimpleCombo: {
+    case Kind::LineEdit: {
         auto* edit = new QLineEdit(caption, parent);
         edit->setCursor(Qt::ForbiddenCursor);
         // One pixel more on each side than QLineEdit's own margins leave: the longest
@@ -75,7 +75,7 @@ QWidget* createWidget(const ControlRow& control, QWidget* parent) {
         label->setProperty(kGrowToFit, control.growToFit);
         return label;
     }
-    case Kind::Frame: {
+    case Kind::GroupBox: {
         auto* frame = new QGroupBox(caption, parent);
         // The controls over a frame leave its caption room at the top left, where Fusion
         // draws it; a desktop's style may draw it elsewhere (Breeze centres it, lower, where
@@ -178,7 +178,7 @@ void buildForm(QWidget* form, const FormTable& table) {
             const QString name = QString::fromUtf8(control.accessibleName);
             widget->setAccessibleName(name);
             // Screen readers on Linux name a list by the label whose buddy it is.
-            if (control.kind == Kind::DropDownList) {
+            if (control.kind == Kind::ComboBox) {
                 auto* label = new QLabel(name, widget->parentWidget());
                 label->setObjectName(widget->objectName() + QLatin1String("Name"));
                 label->setBuddy(widget);

@@ -1,5 +1,5 @@
-// Where the main window goes at start-up: in twips by its outer size and the screen's
-// width, in pixels on screens of many sizes and places, and on the screens the test runs
+// Where the main window goes at start-up: on screens of many sizes and places, and on the
+// screens the test runs
 // with (see screens/ and CMakeLists): in the upper right of the primary screen, whole,
 // with equal gaps above and to the right, whatever its size, place and scale.
 
@@ -12,50 +12,29 @@
 #include <QTest>
 #include <cmath>
 
-Q_DECLARE_METATYPE(calculator::PixelRect)
-
-using calculator::PixelRect;
-
 class TestPlacement : public QObject {
     Q_OBJECT
 private slots:
-    void twips_data() {
-        QTest::addColumn<QList<int>>("widthHeightScreen");
-        QTest::addColumn<QPoint>("leftTop");
-        // clang-format off
-        QTest::newRow("half of 2611 to even 1306") << QList{7000, 2611, 15360} << QPoint(7054, 1306);
-        QTest::newRow("half of 2613 to even 1306") << QList{7000, 2613, 15360} << QPoint(7054, 1306);
-        QTest::newRow("4K screen, 57,600 twips across") << QList{7275, 2610, 57600} << QPoint(49020, 1305);
-        QTest::newRow("just fits: left 0") << QList{7275, 2610, 8580} << QPoint(0, 1305);
-        QTest::newRow("a twip too narrow: top left") << QList{7275, 2610, 8579} << QPoint(0, 0);
-        // clang-format on
-    }
-
-    void twips() {
-        QFETCH(QList<int>, widthHeightScreen);
-        QFETCH(QPoint, leftTop);
-        const auto place = calculator::upperRightPlacement(
-            widthHeightScreen[0], widthHeightScreen[1], widthHeightScreen[2]);
-        QCOMPARE(QPoint(place.left, place.top), leftTop);
-    }
-
-    // The window, 485 x 174 logical pixels.
-    void pixels_data() {
-        QTest::addColumn<PixelRect>("screen");
+    void placement_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QSize>("outer");
         QTest::addColumn<QPoint>("position");
+        const QSize window(485, 174);
         // clang-format off
-        QTest::newRow("right of another screen") << PixelRect{1920, 0, 1280, 1024} << QPoint(2628, 87);
-        QTest::newRow("at negative coordinates") << PixelRect{-1280, -200, 1280, 1024} << QPoint(-572, -113);
-        QTest::newRow("too narrow: top left") << PixelRect{0, 0, 560, 480} << QPoint(0, 0);
-        QTest::newRow("too short for the gap: bottom on screen") << PixelRect{0, 0, 800, 200} << QPoint(228, 26);
+        QTest::newRow("right of another screen") << QRect(1920, 0, 1280, 1024) << window << QPoint(2628, 87);
+        QTest::newRow("at negative coordinates") << QRect(-1280, -200, 1280, 1024) << window << QPoint(-572, -113);
+        QTest::newRow("odd height: the gap is 1312 twips, 87 px, not 88") << QRect(0, 0, 1280, 1024) << QSize(485, 175) << QPoint(708, 87);
+        QTest::newRow("just fits: left 0") << QRect(0, 0, 572, 480) << window << QPoint(0, 87);
+        QTest::newRow("a pixel too narrow: top left") << QRect(0, 0, 571, 480) << window << QPoint(0, 0);
+        QTest::newRow("too short for the gap: bottom on screen") << QRect(0, 0, 800, 200) << window << QPoint(228, 26);
         // clang-format on
     }
 
-    void pixels() {
-        QFETCH(PixelRect, screen);
+    void placement() {
+        QFETCH(QRect, screen);
+        QFETCH(QSize, outer);
         QFETCH(QPoint, position);
-        const calculator::ScreenPlacement place = calculator::placeOnScreen(screen, 485, 174);
-        QCOMPARE(QPoint(place.x, place.y), position);
+        QCOMPARE(calculator::upperRightPlacement(screen, outer), position);
     }
 
     void upperRightOfThePrimaryScreen() {
