@@ -9,14 +9,15 @@ CMAKE_FLAGS ?=
 
 all: build
 
-# Configures $(BUILD_DIR) when it is new, and again (afresh, so that a flag left out is
-# gone too) whenever CMAKE_FLAGS differ from the flags it was last configured with.
+# Configures $(BUILD_DIR) from the default preset (CMakePresets.json names every build
+# tree) when it is new, and again, afresh so that a flag left out is gone too, whenever
+# CMAKE_FLAGS differ from the flags it was last configured with.
 configure:
 	@scripts/install-deps.sh build
 	@stamp='$(BUILD_DIR)/.cmake-flags'; \
 	if [ ! -f '$(BUILD_DIR)/build.ninja' ] || [ "$$(cat "$$stamp" 2>/dev/null)" != '$(CMAKE_FLAGS)' ]; then \
 	  fresh=; if [ -f '$(BUILD_DIR)/CMakeCache.txt' ]; then fresh=--fresh; fi; \
-	  cmake -S . -B '$(BUILD_DIR)' -G Ninja $$fresh $(CMAKE_FLAGS) && \
+	  cmake --preset default -B '$(BUILD_DIR)' $$fresh $(CMAKE_FLAGS) && \
 	  printf '%s' '$(CMAKE_FLAGS)' > "$$stamp"; \
 	fi
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVIK_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --preset bench >/dev/null
 cmake --build "$build"
 echo "== rules library"
 "$build/bench/bench_rules"

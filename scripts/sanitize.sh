@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-sanitize
-cmake -S . -B "$build" -G Ninja -DBRENVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --preset sanitize >/dev/null
 cmake --build "$build"
 cd "$build"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1

@@ -8,8 +8,8 @@
 namespace forms {
 namespace {
 
-// A command button, named by its caption read as one phrase; while the caption is blank
-// (the conductor-count button in free air) by its accessible name.
+// A command button, named by its caption read as one phrase; while the caption is blank,
+// by its accessible name.
 class ButtonAccessible : public QAccessibleWidget {
 public:
     explicit ButtonAccessible(QWidget* widget)
