@@ -215,9 +215,8 @@ void CalculatorWindow::onAmbientClicked() {
 }
 
 void CalculatorWindow::onConductorCountClicked() {
-    selection_ = rules::nextConductorCount(selection_);
-    if (selection_.installation == rules::Installation::Raceway)
-        conductorCountButton->setText(fromUtf8(rules::conductorCountCaption(selection_)));
+    selection_ = rules::nextConductorCount(selection_); // in free air: blank, as it stands
+    conductorCountButton->setText(fromUtf8(rules::conductorCountCaption(selection_)));
     showCorrectionWhileItApplies();
     showCorrectedAmpacity();
 }

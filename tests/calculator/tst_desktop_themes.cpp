@@ -8,7 +8,6 @@
 #include "looks.h"
 
 #include <QFile>
-#include <QGroupBox>
 #include <QLineEdit>
 
 class TestDesktopThemes : public CalculatorTest {
