@@ -8,7 +8,6 @@
 #include "looks.h"
 
 #include <QFile>
-#include <QLineEdit>
 
 class TestDesktopThemes : public CalculatorTest {
     Q_OBJECT
@@ -39,27 +38,7 @@ private slots:
         for (const QString& button : clicks)
             clickOn(qPrintable(button));
         COMPARE_SOON(row("ampacityList"), row("sizeList"));
-        QStringList faults;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            for (QWidget* control : window->findChildren<QWidget*>()) {
-                const auto* button = qobject_cast<const QPushButton*>(control);
-                const auto* label = qobject_cast<const QLabel*>(control);
-                const bool text = (button && !button->text().isEmpty()) ||
-                                  (label && !label->text().isEmpty()) ||
-                                  qobject_cast<const QGroupBox*>(control) ||
-                                  qobject_cast<const QComboBox*>(control) ||
-                                  qobject_cast<const QLineEdit*>(control);
-                if (!text || !control->isVisible())
-                    continue;
-                if (const double ratio = contrastOf(control); ratio < 4.5)
-                    faults << QStringLiteral("%1 reads at %2:1")
-                                  .arg(control->objectName())
-                                  .arg(ratio, 0, 'f', 1);
-                if (!qobject_cast<const QComboBox*>(control) &&
-                    !qobject_cast<const QLineEdit*>(control))
-                    if (const QString whole = unseen(control); !whole.isEmpty())
-                        faults << control->objectName() + ": " + whole;
-            }
+        const QStringList faults = textFaults();
         delete openReadMe();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }

@@ -7,7 +7,6 @@
 #include "readme/read_me_window.h"
 #include "ui.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -110,24 +109,19 @@ private slots:
         const QImage unfocused = label(link)->grab().toImage();
         press(Qt::Key_Tab, {}, tabs);
         QCOMPARE(focused(), link);
-        const QImage focusedImage = label(link)->grab().toImage();
-        int framed = 0; // pixels the focus frame changed, around the link
-        for (int y = 0; y < focusedImage.height(); ++y)
-            for (int x = 0; x < focusedImage.width(); ++x)
-                framed += focusedImage.pixel(x, y) != unfocused.pixel(x, y);
-        QVERIFY(framed > focusedImage.width());
+        QVERIFY(label(link)->grab().toImage() != unfocused); // framed, where the keys are
         for (const bool repeat : {false, true, true}) {
             QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
             QApplication::sendEvent(label(link), &key);
         }
+        byScreenReader(label(link));
         QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label(link));
-        reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(desktop.opened, (QList{opened, opened, opened}));
         QCOMPARE(reader->role(), QAccessible::Link);
         QCOMPARE(reader->text(QAccessible::Name), name);
         QCOMPARE(reader->text(QAccessible::Value), label(link)->text());
         press(Qt::Key_Tab); // away from the link, and back at a screen reader's word
-        reader->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        byScreenReader(label(link), QAccessibleActionInterface::setFocusAction());
         QCOMPARE(focused(), link);
     }
 

@@ -5,9 +5,12 @@
 
 #include "forms/colours.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -112,4 +115,31 @@ inline QString unseen(const QWidget* control) {
             other->geometry().intersects(caption))
             return QStringLiteral("under ") + other->objectName();
     return QString();
+}
+
+/// What keeps a text of the open windows from being read, one line a fault: a visible
+/// label's, button's or frame's caption not seen whole, and where `contrast` is asked for,
+/// any text, a list's row and the result too, reading at less than 4.5:1.
+inline QStringList textFaults(bool contrast = true) {
+    QStringList faults;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* button = qobject_cast<const QPushButton*>(control);
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const bool caption = button || label || qobject_cast<const QGroupBox*>(control);
+            const bool blank =
+                (button && button->text().isEmpty()) || (label && label->text().isEmpty());
+            if (!control->isVisible())
+                continue;
+            if (caption && !unseen(control).isEmpty())
+                faults << control->objectName() + ": " + unseen(control);
+            if (contrast && !blank &&
+                (caption || qobject_cast<const QComboBox*>(control) ||
+                 qobject_cast<const QLineEdit*>(control)))
+                if (const double ratio = contrastOf(control); ratio < 4.5)
+                    faults << QStringLiteral("%1 reads at %2:1")
+                                  .arg(control->objectName())
+                                  .arg(ratio, 0, 'f', 1);
+        }
+    return faults;
 }

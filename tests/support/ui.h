@@ -4,6 +4,7 @@
 // has the focus) and reading what the user sees.
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QSet>
@@ -72,6 +73,12 @@ inline void wheel(const QWidget* control, int notches) {
 inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times = 1) {
     for (int i = 0; i < times; ++i)
         QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
+}
+
+/// A screen reader's action on `control`: a press unless named.
+inline void byScreenReader(QWidget* control,
+                           const QString& action = QAccessibleActionInterface::pressAction()) {
+    QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
 }
 
 /// The controls of `window` that take the focus, and so a click, but that are not the
