@@ -4,7 +4,8 @@ tree, rebuilds it incrementally, runs the suite and says whether a test caught i
 
   scripts/mutants.py [WORDS...]
       the faults of scripts/mutants.txt (only those whose description holds all the
-      words); each is a slip chosen by hand.
+      words); each is a slip chosen by hand. One whose description starts "(Qt X.Y)"
+      is in code that older Qt leaves out: where Qt is older it is reported "not run".
   scripts/mutants.py --sample N [--seed S]
       N faults drawn at random (seeded, 1 unless given) from every line of src/ by the
       classic operators of mutation testing: a comparison flipped or its boundary moved,
@@ -98,13 +99,23 @@ def try_fault(name, original, mutated, label):
 
 # ---- the list mode ------------------------------------------------------------------
 
+def qt_older_than(wanted):
+    found = subprocess.run(["qtpaths6", "--qt-version"], capture_output=True, text=True).stdout
+    return [int(part) for part in found.split(".")[:2]] < [int(part) for part in wanted.split(".")]
+
+
 def listed(words):
-    killed = survived = broken = skipped = 0
+    killed = survived = broken = skipped = unrun = 0
     chosen = [e for e in entries(os.path.join(root, "scripts", "mutants.txt"))
               if all(w in e[0].lower() for w in words)]
     for description, name, old, new in chosen:
         if description.startswith("equivalent:"):
             skipped += 1
+            continue
+        needs = re.match(r"\(Qt (\d+\.\d+)\) ", description)
+        if needs and qt_older_than(needs.group(1)):
+            print(f"not run     {description} (older Qt here)")
+            unrun += 1
             continue
         # A fault without "+" lines takes its "-" lines out whole, line ends included.
         old_text = "\n".join(old) + ("" if new else "\n")
@@ -122,7 +133,7 @@ def listed(words):
         killed += caught
         survived += not caught
     print(f"{killed} killed, {survived} survived, {broken} not seeded, "
-          f"{skipped} equivalent of {len(chosen)}")
+          f"{skipped} equivalent, {unrun} not run of {len(chosen)}")
     return survived or broken
 
 

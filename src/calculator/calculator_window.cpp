@@ -2,6 +2,7 @@
 
 #include "calculator/calculator_layout.h"
 #include "calculator/placement.h"
+#include "forms/accessibility.h"
 #include "forms/colours.h"
 #include "forms/form_builder.h"
 #include "platform/program_icon.h"
@@ -32,6 +33,13 @@ QString fromUtf8(std::string_view text) {
 void selectRow(QComboBox* list, int row) {
     if (row >= 0 && row < list->count() && list->currentIndex() != row)
         list->setCurrentIndex(row);
+}
+
+// The result as a listener wants it, without the working: "=18.2 A  (I × 0.91 × 0.8)"
+// says "18.2 A".
+QString spoken(const QString& result) {
+    const QString value = result.section(QStringLiteral("  "), 0, 0);
+    return value.startsWith(QLatin1Char('=')) ? value.mid(1) : value;
 }
 
 } // namespace
@@ -271,10 +279,19 @@ void CalculatorWindow::showCorrectedAmpacity() {
         rules::conductorCountFactor(selection_), decimalSeparator_));
     // Rewriting an unchanged text would repaint the box twenty times a second and undo
     // the user's selection in it.
-    if (correctedAmpacity->text() != text) {
-        correctedAmpacity->setText(text);
-        correctedAmpacity->setCursorPosition(0); // where it is too narrow, the result first
-    }
+    if (correctedAmpacity->text() == text)
+        return;
+    correctedAmpacity->setText(text);
+    correctedAmpacity->setCursorPosition(0); // where it is too narrow, the result first
+    announceResult(text);
+}
+
+// Said once the action that changed it is done: not for the 0 A of a list just refilled
+// (the next tick shows the row's result), and not while the box is hidden.
+void CalculatorWindow::announceResult(const QString& text) {
+    if (correctedAmpacity->isVisibleTo(this) && ampacityList->currentIndex() >= 0)
+        forms::announce(correctedAmpacity,
+                        correctedAmpacity->accessibleName() + QLatin1Char(' ') + spoken(text));
 }
 
 void CalculatorWindow::letSizeListDrive() {

@@ -44,6 +44,7 @@ private:
 
     void refillAmpacityList();
     void showCorrectedAmpacity();
+    void announceResult(const QString& text);
     void showCorrectionWhileItApplies();
     bool correctionApplies() const;
     void focusSizeList();

@@ -82,4 +82,15 @@ void installAccessibility() {
     QAccessible::installFactory(accessibleFor); // Qt keeps one copy of a factory
 }
 
+void announce(QWidget* widget, const QString& message) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(widget, message);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
+    Q_UNUSED(widget)
+    Q_UNUSED(message)
+#endif
+}
+
 } // namespace forms

@@ -5,6 +5,16 @@
 
 namespace forms {
 
+ListCombo::ListCombo(QWidget* parent)
+    : QComboBox(parent) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // Before Qt 6.5 a combo box shows screen readers no selected row, so they name the
+    // list without its value; they read the description on focus instead.
+    connect(this, &QComboBox::currentTextChanged, this,
+            [this](const QString& row) { setAccessibleDescription(row.trimmed()); });
+#endif
+}
+
 int ListCombo::textRoom() const {
     QStyleOptionComboBox option;
     initStyleOption(&option);

@@ -10,7 +10,7 @@ namespace forms {
 class ListCombo : public QComboBox {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
+    explicit ListCombo(QWidget* parent = nullptr);
 
     /// What the closed field shows for the current row.
     QString displayedText() const;
