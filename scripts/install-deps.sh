@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a make target needs, and nothing more:
-#   install-deps.sh build|run|test|package|screenshots|robustness|bench|mutants
+#   install-deps.sh build|run|test|package|screenshots|robustness|bench|mutants|format
 # build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
 # display); test: the checks of the package (lintian), its metadata and the Windows
 # resources, Xvfb with xdotool for the program's own window, Orca to hear it (with the
@@ -9,7 +9,7 @@
 # screenshots: Xvfb and GNOME's platform theme for the picture of a dark desktop;
 # robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
 # Python, Xvfb, a window manager (openbox) and xdotool to minimize the window; mutants:
-# Python. Each target's list includes what building needs.
+# Python; format: clang-format. Each target's list includes what building needs.
 # Idempotent: packages already present are left alone, and the package lists are
 # refreshed only when something is missing.
 set -euo pipefail
@@ -31,8 +31,9 @@ case "${1:-build}" in
   screenshots) packages+=("${fonts[@]}" "${gnome[@]}" xvfb xauth) ;;
   test | robustness) packages+=("${fonts[@]}" "${packaging[@]}" "${checks[@]}" "${gnome[@]}") ;;
   mutants) packages+=("${fonts[@]}" python3) ;;
+  format) packages=(clang-format) ;;
   bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool openbox) ;;
-  *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench|mutants" >&2; exit 2 ;;
+  *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench|mutants|format" >&2; exit 2 ;;
 esac
 [[ "${1:-}" == robustness ]] && packages+=(clang valgrind)
 
