@@ -1,8 +1,8 @@
 // Random sequences of what a user does with the calculator (clicks on the buttons, picks
-// in either list, arrow keys, Tab and Shift+Tab) between timer ticks, each step checked
-// against a reference model of what the window shows.
-// BRENVIK_RANDOM_SEED=N replays a run, BRENVIK_RANDOM_ACTIONS=N sets its length (2,000
-// unless set; `make robustness` runs longer ones).
+// in either list, arrow keys, the keys that press a focused button, Tab and Shift+Tab)
+// between timer ticks, each step checked against a reference model of what the window
+// shows. BRENVIK_RANDOM_SEED=N replays a run, BRENVIK_RANDOM_ACTIONS=N sets its length
+// (2,000 unless set; `make robustness` runs longer ones).
 
 #include "fixture.h"
 #include "rules/corrected_ampacity.h"
@@ -200,11 +200,14 @@ void TestRandomSequences::act(QRandomGenerator& random) {
               : key == Qt::Key_Up ? (row > 0 ? row - 1 : row)
                                   : model_.rows() - 1;
         model_.fresh = model_.fresh && name == "sizeList"; // the box follows the ampacity list
-    } else if (roll < 650) {
+    } else if (roll < 600 && kSelectors.contains(name)) {
+        press(std::array{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}[random.bounded(3)]);
+        model_.click(name);
+    } else if (roll < 700) {
         const bool forward = random.bounded(4) != 0;
         press(Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
         model_.focusOn(model_.nextInTabChain(forward));
-    } else if (roll < 651) { // a pause: a real tick
+    } else if (roll < 701) { // a pause: a real tick
         QVERIFY(wakeUps_->waitFor(accounted_ + 1));
     } else {
         tick();
