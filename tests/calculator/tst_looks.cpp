@@ -166,13 +166,6 @@ private slots:
             }
     }
 
-    void contrastRatio() {
-        QCOMPARE(forms::contrastRatio(Qt::black, Qt::white), 21.0);
-        QCOMPARE(forms::contrastRatio(Qt::white, Qt::white), 1.0);
-        QCOMPARE(qRound(forms::contrastRatio(QColor(0x777777), Qt::white) * 100), 448);
-        QCOMPARE(qRound(forms::contrastRatio(QColor(0x0a0a0a), Qt::white) * 100), 1980);
-    }
-
     void cleanupTestCase() { QApplication::setPalette(QPalette()); }
 
 private:

@@ -1,6 +1,5 @@
-// The read-me window: nothing covering its button and links, the texts a slip in which
-// would mislead a user, how it closes, what its links hand to the desktop and what screen
-// readers are told of them.
+// The read-me window: the texts a slip in which would mislead a user, how it closes,
+// what its links hand to the desktop and what screen readers are told of them.
 
 #include "desktop_recorder.h"
 #include "forms/fonts.h"
@@ -22,8 +21,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(readMe_));
     }
     void cleanup() { delete readMe_.data(); }
-
-    void nothingCoversAControl() { QCOMPARE(coveredControls(readMe_), QStringList()); }
 
     void lines_data() {
         QTest::addColumn<QString>("label");

@@ -81,26 +81,6 @@ inline void byScreenReader(QWidget* control,
     QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
 }
 
-/// The controls of `window` that take the focus, and so a click, but that are not the
-/// widget under the pointer at their centre (something covers them), or that overlap
-/// another of them.
-inline QStringList coveredControls(const QWidget* window) {
-    QStringList covered;
-    QList<QRect> places;
-    for (const QWidget* widget : window->findChildren<QWidget*>()) {
-        if (widget->window() != window || !widget->isVisibleTo(window) ||
-            widget->focusPolicy() == Qt::NoFocus)
-            continue;
-        const QWidget* hit = window->childAt(centreInWindow(widget));
-        const QRect place(widget->mapTo(window, QPoint()), widget->size());
-        if ((hit != widget && !widget->isAncestorOf(hit)) ||
-            std::any_of(places.begin(), places.end(), [&](QRect p) { return p.intersects(place); }))
-            covered << widget->objectName();
-        places << place;
-    }
-    return covered;
-}
-
 /// Counts the wake-ups of `window`'s timers while it lives, and the timers that woke it.
 struct WakeUps : QObject {
     explicit WakeUps(QWidget* window) {
