@@ -295,7 +295,9 @@ def equivalents():
     listed_ones = {}
     path = os.path.join(root, "scripts", "equivalent-mutants.txt")
     for description, name, old, new in entries(path) if os.path.exists(path) else []:
-        lines = {folded([line]) for line in open(os.path.join(root, name), encoding="utf-8")}
+        source = os.path.join(root, name)
+        lines = ({folded([line]) for line in open(source, encoding="utf-8")}
+                 if os.path.exists(source) else set())
         if not all(folded([line]) in lines for line in old):
             print(f"stale: the text of \"{description}\" no longer stands in {name}")
         listed_ones[(name, folded(old), folded(new))] = description
