@@ -6,7 +6,8 @@ namespace forms {
 
 /// A pick-only list. Its rows keep their exact texts (leading blanks right-align the
 /// numbers in the open list); the closed field drops a row's leading blanks where the
-/// whole text would not fit, so that nothing of the value itself is cut off.
+/// whole text would not fit, so that nothing of the value itself is cut off. Before Qt
+/// 6.5 its accessible description is its current row, for screen readers to read.
 class ListCombo : public QComboBox {
     Q_OBJECT
 public:
