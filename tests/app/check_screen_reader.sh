@@ -23,7 +23,9 @@ log=$scratch/orca.log
 # what Orca said, one line a key: each of its lines goes to the last key before it.
 listen() {
   rm -f "$log" "$log.keys"
-  xvfb-run -a dbus-run-session -- bash -c '
+  # Its own range of display numbers (from 120), so that it runs beside the other tests
+  # on Xvfb, which start at 99.
+  xvfb-run -a -n 120 dbus-run-session -- bash -c '
     log=$1 program=$2
     /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
     orca -r --debug-file="$log" >/dev/null 2>&1 & reader=$!
