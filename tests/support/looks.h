@@ -131,8 +131,8 @@ inline QStringList textFaults(bool contrast = true) {
                 (button && button->text().isEmpty()) || (label && label->text().isEmpty());
             if (!control->isVisible())
                 continue;
-            if (caption && !unseen(control).isEmpty())
-                faults << control->objectName() + ": " + unseen(control);
+            if (const QString whole = caption ? unseen(control) : QString(); !whole.isEmpty())
+                faults << control->objectName() + ": " + whole;
             if (contrast && !blank &&
                 (caption || qobject_cast<const QComboBox*>(control) ||
                  qobject_cast<const QLineEdit*>(control)))
