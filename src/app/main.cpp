@@ -75,8 +75,10 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
     if (!parser.isSet(QStringLiteral("platform")) &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("brenvik: no graphical display (DISPLAY is not set); run it on a desktop, "
-                   "or headless with: xvfb-run -a make run\n",
+        std::fputs("brenvik: no graphical display could be opened. DISPLAY (X11) or "
+                   "WAYLAND_DISPLAY (Wayland) names the display a program shows its windows "
+                   "on, and neither is set: start Brenvik from a desktop session, which sets "
+                   "them.\n",
                    stderr);
         return 1;
     }

@@ -72,9 +72,8 @@ CalculatorWindow::~CalculatorWindow() {
 }
 
 void CalculatorWindow::bindControls() {
-    const auto bind = [this]<typename T>(T*& control, const char* name) {
-        control = findChild<T*>(QString::fromLatin1(name));
-        Q_ASSERT_X(control, "CalculatorWindow", name);
+    const auto bind = [this](auto*& control, const char* name) {
+        forms::bind(this, control, name);
     };
     bind(tableNumber, "tableNumber");
     bind(tableTitle, "tableTitle");
@@ -168,7 +167,11 @@ void CalculatorWindow::openReadMe() {
     // One read-me window at a time: while it is open a click brings it forward as it is.
     if (!readMe_) {
         readMe_ = new ReadMeWindow;
-        readMe_->move(pos()); // outer top-left corners, as the calculator's own
+        // On the calculator's outer top-left corner, or as near it as keeps the larger
+        // read-me window whole on the screen (out of the desktop's panels), taking the
+        // frame it will get to be the calculator's.
+        const QSize outer = readMe_->size() + frameGeometry().size() - size();
+        readMe_->move(calculator::keptOnScreen(screen()->availableGeometry(), pos(), outer));
         connect(readMe_, &ReadMeWindow::dismissed, this, [this] { activateWindow(); });
     }
     readMe_->show();

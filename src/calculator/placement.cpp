@@ -16,10 +16,14 @@ QPoint upperRightPlacement(const QRect& screen, const QSize& outer) {
     const double left = static_cast<double>(screen.width() - outer.width()) * kTwips - gap;
     if (left < 0)
         return screen.topLeft();
-    int top = static_cast<int>(std::lround(gap / kTwips));
-    if (top + outer.height() > screen.height())
-        top = std::max(0, screen.height() - outer.height());
-    return screen.topLeft() + QPoint(static_cast<int>(std::lround(left / kTwips)), top);
+    const QPoint wanted(static_cast<int>(std::lround(left / kTwips)),
+                        static_cast<int>(std::lround(gap / kTwips)));
+    return keptOnScreen(screen, screen.topLeft() + wanted, outer);
+}
+
+QPoint keptOnScreen(const QRect& screen, const QPoint& wanted, const QSize& outer) {
+    return {std::max(screen.left(), std::min(wanted.x(), screen.right() + 1 - outer.width())),
+            std::max(screen.top(), std::min(wanted.y(), screen.bottom() + 1 - outer.height()))};
 }
 
 } // namespace calculator

@@ -18,6 +18,14 @@ double luminance(const QColor& colour) {
            0.0722 * linear(colour.blueF());
 }
 
+// The contrast ratio as the Web Content Accessibility Guidelines define it: 1 for equal
+// colours, 21 for black on white.
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 // Built by hand as Qt builds it for its Fusion style where the desktop gives no palette.
@@ -73,12 +81,6 @@ void setTextColour(QWidget* widget, const QColor& colour) {
         for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
             palette.setColor(group, role, colour);
     widget->setPalette(palette);
-}
-
-double contrastRatio(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QColor readableOn(const QColor& colour, const QColor& back, double ratio) {

@@ -28,10 +28,6 @@ void setFormColours(QWidget* form, const QColor& back);
 /// Changes the text colour of a control whose colours are fixed.
 void setTextColour(QWidget* widget, const QColor& colour);
 
-/// The contrast ratio of two colours as the Web Content Accessibility Guidelines define
-/// it: 1 for equal colours, 21 for black on white.
-double contrastRatio(const QColor& a, const QColor& b);
-
 /// `colour`, darkened (on a light background) or lightened (on a dark one) in its own
 /// hue just enough to read at `ratio` on `back`.
 QColor readableOn(const QColor& colour, const QColor& back, double ratio = 4.5);

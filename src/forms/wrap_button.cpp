@@ -24,10 +24,13 @@ void WrapButton::paintEvent(QPaintEvent*) {
                           option.palette, isEnabled(), shown, QPalette::ButtonText);
 }
 
+// Return, and the keypad's Enter (which comes with the keypad modifier), click once
+// however long the key is held, as Space does.
 void WrapButton::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
-        click();
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
         return;
     }
     QPushButton::keyPressEvent(event);

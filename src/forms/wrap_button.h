@@ -14,7 +14,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override; // Enter and Return click, as Space does
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace forms

@@ -74,13 +74,12 @@ ReadMeWindow::ReadMeWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(platform::programIcon());
     forms::buildForm(this, readme::kReadMeForm);
-    const auto bind = [this]<typename T>(T*& label, const char* name) {
-        label = findChild<T*>(QString::fromLatin1(name));
-        Q_ASSERT_X(label, "ReadMeWindow", name);
+    const auto bind = [this](auto*& label, const char* name) {
+        forms::bind(this, label, name);
         // A click on a label is the label's, never the background's.
         label->setAttribute(Qt::WA_NoMousePropagation);
     };
-    okButton = findChild<QPushButton*>(QStringLiteral("okButton"));
+    forms::bind(this, okButton, "okButton");
     bind(disclaimer, "disclaimer");
     bind(necNotes, "necNotes");
     bind(smallConductorLimits, "smallConductorLimits");
@@ -94,7 +93,7 @@ ReadMeWindow::ReadMeWindow()
     connect(webLink, &forms::LinkLabel::activated, this, &ReadMeWindow::openWebLink);
 
     fillTexts();
-    okButton->setFocus(); // the only control that takes the focus
+    okButton->setFocus(); // first in the tab order, before the two links
 }
 
 ReadMeWindow::~ReadMeWindow() = default;

@@ -38,14 +38,6 @@ protected:
         for (int i = 0; i < times; ++i)
             click(at(name));
     }
-    // Another window of the desktop, which takes the activation while it is open.
-    static std::unique_ptr<QWidget> otherWindowActive() {
-        auto other = std::make_unique<QWidget>();
-        other->show();
-        if (!QTest::qWaitForWindowActive(other.get()))
-            qFatal("no other window became active");
-        return other;
-    }
 
     std::unique_ptr<QWidget> window_;
 };

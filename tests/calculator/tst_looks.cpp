@@ -1,26 +1,28 @@
 // How the main and read-me windows look: the colours, fonts, underline and pointers a
 // user relies on, read off the pixels where they are drawn; at the scale the test runs
 // with (1, 1.5 or 2; see CMakeLists) every caption, paragraph and result the windows can
-// show is set and whole; when the desktop turns high-contrast while the windows are open
-// every caption, row and result still reads at 4.5:1 at least against what is painted
-// behind it, and the links take the desktop's highlight hue. (The desktop's palette as it
-// is at the start comes through its platform theme: tst_desktop_themes.)
+// show is set and whole; every text reads at 4.5:1 at least against what is painted
+// behind it, on the desktop the test runs on (CMakeLists runs those rows again on an X
+// server under real desktop themes) and when the desktop's palette changes while the
+// windows are open, and the links take the desktop's highlight hue.
 
 #include "fixture.h"
 #include "looks.h"
 #include "rules/corrected_ampacity.h"
 #include "rules/selection.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QStyleOptionFrame>
 
 namespace {
 
-// Black windows, white text, cyan highlight: a desktop that tries every fixed colour.
-QPalette highContrast() {
+// Black windows, white text and GNOME's own highlight: a desktop that tries every fixed
+// colour, and the links' shading.
+QPalette darkDesktop() {
     QPalette palette(Qt::white, Qt::black, Qt::gray, Qt::darkGray, Qt::gray, Qt::white, Qt::white,
                      Qt::black, Qt::black);
-    palette.setColor(QPalette::Highlight, QColor(0x1aebff));
+    palette.setColor(QPalette::Highlight, QColor(53, 132, 228));
     return palette;
 }
 
@@ -29,6 +31,20 @@ QPalette highContrast() {
 class TestLooks : public CalculatorTest {
     Q_OBJECT
 private slots:
+    // Under a desktop's platform theme (see CMakeLists), that theme is in force: its plugin
+    // is loaded, and the palette it hands Qt is as dark or as light as the entry says.
+    void initTestCase() {
+        if (qEnvironmentVariableIsEmpty("DESKTOP_SHADE"))
+            return;
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(maps.readAll().contains("/platformthemes/"),
+                 qPrintable("no platform theme loaded for " +
+                            qEnvironmentVariable("QT_QPA_PLATFORMTHEME")));
+        const bool dark = QApplication::palette().color(QPalette::Window).lightness() < 128;
+        QCOMPARE(dark ? "dark" : "light", qgetenv("DESKTOP_SHADE"));
+    }
+
     void look_data() {
         QTest::addColumn<QStringList>("clicks"); // from the start
         QTest::addColumn<QString>("control");    // "readme/…": in the read-me window
@@ -38,12 +54,11 @@ private slots:
         const QStringList copper{"ambientButton", "readMeButton"},
             aluminum{"ambientButton", "materialButton"},
             copperAgain{"ambientButton", "materialButton", "materialButton"},
-            highContrast{"ambientButton", "readMeButton", "high contrast"};
+            dark{"ambientButton", "readMeButton", "dark desktop"};
         const QColor red(128, 0, 0), blue(0, 0, 192);
         // clang-format off
         for (const char* control : {"sizeList", "ampacityList", "correctedAmpacity"})
             QTest::addRow("copper: %s in dark red", control) << copper << control << "ink" << QVariant(red);
-        QTest::newRow("table title in dark grey") << copper << "tableTitle" << "ink" << QVariant(QColor(75, 75, 75));
         QTest::newRow("sizes on a field lighter than the window") << copper << "sizeList" << "paper" << QVariant(QColor(224, 224, 224));
         for (const char* link : {"readme/mailLink", "readme/webLink"}) {
             QTest::addRow("%s underlined", link) << copper << link << "underline" << QVariant(true);
@@ -52,17 +67,18 @@ private slots:
         }
         QTest::newRow("paragraph not underlined") << copper << "readme/orderingTerms" << "underline" << QVariant(false);
         QTest::newRow("result: no-drop pointer") << copper << "correctedAmpacity" << "cursor" << QVariant(int(Qt::ForbiddenCursor));
-        QTest::newRow("font: a button") << copper << "readme/okButton" << "font" << QVariant("MS Sans Serif 8.25 bold");
-        QTest::newRow("font: a list") << copper << "ampacityList" << "font" << QVariant("MS Sans Serif 8.25");
-        QTest::newRow("font: a label") << copper << "tableNumber" << "font" << QVariant("Arial 9");
-        QTest::newRow("font: a link") << copper << "readme/mailLink" << "font" << QVariant("Arial 9.75");
+        QTest::newRow("font: OK") << copper << "readme/okButton" << "font" << QVariant("MS Sans Serif bold");
+        QTest::newRow("font: the table number") << copper << "tableNumber" << "font" << QVariant("Arial");
         for (const char* control : {"sizeList", "ampacityList", "correctedAmpacity"})
             QTest::addRow("aluminum: %s in dark blue", control) << aluminum << control << "ink" << QVariant(blue);
         QTest::newRow("copper again: sizes in dark red") << copperAgain << "sizeList" << "ink" << QVariant(red);
-        // The desktop turned high-contrast while both windows are open: a palette change
-        // that reaches windows already built, which only this imitation makes.
-        QTest::newRow("high contrast: every text reads") << highContrast << "readme/okButton" << "texts read" << QVariant();
-        QTest::newRow("high contrast: the links take its hue") << highContrast << "readme/webLink" << "hue" << QVariant();
+        // The desktop turned dark while both windows are open: a palette change that
+        // reaches windows already built, which only this imitation makes.
+        QTest::newRow("dark desktop: every text reads") << dark << "readme/okButton" << "texts read" << QVariant();
+        QTest::newRow("dark desktop: the links take its hue") << dark << "readme/webLink" << "hue" << QVariant();
+        // The desktop's palette as it is at the start (its platform theme's: see CMakeLists).
+        QTest::newRow("every text: copper, corrected, read-me open") << copper << "readme/okButton" << "texts read" << QVariant();
+        QTest::newRow("every text: aluminum in free air, corrected") << QStringList{"materialButton", "installationButton", "ambientButton"} << "tableTitle" << "texts read" << QVariant();
         // clang-format on
     }
 
@@ -94,11 +110,7 @@ private slots:
         else if (aspect == "cursor")
             QCOMPARE(int(widget->cursor().shape()), expected.toInt());
         else
-            QCOMPARE(QStringLiteral("%1 %2%3")
-                         .arg(font.family())
-                         .arg(font.pointSizeF())
-                         .arg(font.bold() ? " bold" : ""),
-                     expected.toString());
+            QCOMPARE(font.family() + (font.bold() ? " bold" : ""), expected.toString());
     }
 
     // Every label and button of both windows is set, shows its whole caption and lies
@@ -166,8 +178,6 @@ private slots:
             }
     }
 
-    void cleanupTestCase() { QApplication::setPalette(QPalette()); }
-
 private:
     // The calculator started, then the buttons `clicks` clicked in turn; kept from the
     // last test row where that made the same clicks. A tick later the ampacity list shows
@@ -180,8 +190,8 @@ private:
         start();
         QApplication::setPalette(QPalette());
         for (const QString& button : clicks)
-            if (button == "high contrast")
-                QApplication::setPalette(highContrast());
+            if (button == "dark desktop")
+                QApplication::setPalette(darkDesktop());
             else
                 clickOn(qPrintable(button));
         QCoreApplication::processEvents(); // a new palette reaches the windows as events

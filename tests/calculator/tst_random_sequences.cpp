@@ -201,7 +201,9 @@ void TestRandomSequences::act(QRandomGenerator& random) {
                                   : model_.rows() - 1;
         model_.fresh = model_.fresh && name == "sizeList"; // the box follows the ampacity list
     } else if (roll < 600 && kSelectors.contains(name)) {
-        press(std::array{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}[random.bounded(3)]);
+        const Qt::Key key =
+            std::array{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}[random.bounded(3)];
+        press(key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         model_.click(name);
     } else if (roll < 700) {
         const bool forward = random.bounded(4) != 0;

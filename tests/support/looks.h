@@ -3,8 +3,6 @@
 // Reading what a window shows off its pixels: the ink of a text and what is behind it,
 // and whether a caption is seen whole.
 
-#include "forms/colours.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,6 +13,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 /// What the pixels of an area show: their darkest and lightest colour (on a control that
 /// holds only text, the text and what is behind it), where they are darker than mid grey,
@@ -49,6 +49,20 @@ inline Pixels pixelsOf(QWidget* widget) {
     return pixelsOf(image, image.rect());
 }
 
+/// The contrast ratio of two colours as the Web Content Accessibility Guidelines define
+/// it, from 1 (the same) to 21 (black on white): worked out here, not by the program's
+/// own formula, which a slip would bend for the windows and for this check alike.
+inline double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double one = luminance(a), other = luminance(b);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
 /// Where `frame`'s style draws its caption, in the frame.
 inline QRect frameCaption(const QGroupBox* frame) {
     QStyleOptionGroupBox option;
@@ -73,7 +87,7 @@ inline double contrastOf(QWidget* widget) {
     const QImage image = widget->window()->grab().toImage();
     const Pixels seen =
         pixelsOf(image, area.translated(widget->mapTo(widget->window(), QPoint())) & image.rect());
-    return forms::contrastRatio(seen.darkest, seen.lightest);
+    return contrast(seen.darkest, seen.lightest);
 }
 
 /// What keeps a label's, button's or frame's caption from being seen whole: not set (a

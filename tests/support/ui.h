@@ -75,6 +75,14 @@ inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, int times =
         QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
 }
 
+/// A key held down in the window that has the focus: pressed, repeated `repeats` times by
+/// the keyboard, then released.
+inline void hold(Qt::Key key, Qt::KeyboardModifiers modifiers, int repeats) {
+    for (int i = 0; i <= repeats; ++i)
+        QTest::simulateEvent(QGuiApplication::focusWindow(), true, key, modifiers, {}, i > 0);
+    QTest::simulateEvent(QGuiApplication::focusWindow(), false, key, modifiers, {}, false);
+}
+
 /// A screen reader's action on `control`: a press unless named.
 inline void byScreenReader(QWidget* control,
                            const QString& action = QAccessibleActionInterface::pressAction()) {
