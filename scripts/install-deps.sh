@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a make target needs, and nothing more:
-#   install-deps.sh build|run|test|package|screenshots|robustness|bench|mutants|format
+#   install-deps.sh build|run|test|package|screenshots|robustness|bench|mutants|format|windows
 # build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
 # display); test: the checks of the package (lintian), its metadata and the Windows
 # resources, Xvfb with xdotool for the program's own window, Orca to hear it (with the
@@ -9,7 +9,10 @@
 # screenshots: Xvfb and GNOME's platform theme for the picture of a dark desktop;
 # robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
 # Python, Xvfb, a window manager (openbox) and xdotool to minimize the window; mutants:
-# Python; format: clang-format. Each target's list includes what building needs.
+# Python; format: clang-format; windows: the MinGW-w64 cross compiler (posix threads, as
+# Qt needs), dpkg-source for Qt's source package, Wine to run and test the program, NSIS
+# for its installer, and Xvfb with xdotool and ImageMagick to see its window under Wine.
+# Each target's list includes what building needs.
 # Idempotent: packages already present are left alone, and the package lists are
 # refreshed only when something is missing.
 set -euo pipefail
@@ -33,7 +36,9 @@ case "${1:-build}" in
   mutants) packages+=("${fonts[@]}" python3) ;;
   format) packages=(clang-format) ;;
   bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool openbox) ;;
-  *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench|mutants|format" >&2; exit 2 ;;
+  windows) packages+=("${fonts[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev
+                      wine wine64 nsis xvfb xauth xdotool imagemagick) ;;
+  *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench|mutants|format|windows" >&2; exit 2 ;;
 esac
 [[ "${1:-}" == robustness ]] && packages+=(clang valgrind)
 

@@ -13,6 +13,7 @@ void loadFonts() {
     if (loaded)
         return;
     loaded = true;
+#ifndef Q_OS_WIN // Windows has an MS Sans Serif of its own
     // Debian's fonts-wine ships a free MS Sans Serif outside fontconfig's search path.
     // It holds bitmaps only, which Qt cannot scale: on a high-DPI screen an outline
     // substitute reads far better.
@@ -21,6 +22,7 @@ void loadFonts() {
     const bool unscaled = !screen || screen->devicePixelRatio() == 1.0;
     if (unscaled && QFile::exists(wineSansSerif))
         QFontDatabase::addApplicationFont(wineSansSerif);
+#endif
     // Substitutes count only where the family itself is missing.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# Qt for 64-bit Windows, cross-built with MinGW-w64 from Debian's own source package of
+# the host's Qt (whose moc, rcc and uic the cross build uses, so the versions must match),
+# once, into a cache outside the checkout:
+#   windows-qt.sh           builds it where the cache holds no complete one; prints its path
+#   windows-qt.sh --check   prints its path where it is complete, else says why and exits 3
+# The cache is $BRENVIK_WINDOWS_QT, else ${XDG_CACHE_HOME:-~/.cache}/brenvik/qt-VERSION-mingw.
+# It counts as complete only with the stamp written after the last file is installed; the
+# source and the build tree live beside it (CACHE.work) until then, so an interrupted run
+# is resumed by the next one, and a half-installed cache is installed again.
+# Only what the program and its tests need is built: Core, Gui, Widgets, Test, OpenGL (the
+# Windows platform plugin cannot do without it), the windows and offscreen platforms and
+# the Windows styles.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+say() { echo "windows-qt: $*" >&2; }
+fail() { say "$*"; exit 1; }
+
+host=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null) ||
+  fail "the host's Qt tools are not installed: run scripts/install-deps.sh windows first"
+version=${host%%+*}
+version=${version%%-*}
+cache=${BRENVIK_WINDOWS_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/brenvik/qt-$version-mingw}
+complete=$cache/brenvik-qt-complete
+installing=$cache/brenvik-qt-installing
+work=$cache.work
+
+if [[ -f $complete ]]; then
+  echo "$cache"
+  exit 0
+fi
+if [[ ${1:-} == --check ]]; then
+  if [[ -d $work || -f $installing ]]; then
+    say "the Qt for Windows in $cache is not complete (a build was interrupted): make windows resumes it"
+  else
+    say "no Qt for Windows in $cache: make windows builds it (about an hour on two cores)"
+  fi
+  exit 3
+fi
+if [[ -e $cache && ! -f $installing ]]; then
+  fail "$cache exists but is no Qt this script built: remove it, or name another folder in BRENVIK_WINDOWS_QT"
+fi
+
+# Each step with the time it took.
+step() {
+  local name=$1 started=$SECONDS
+  shift
+  say "$name..."
+  "$@"
+  say "$name: done in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+}
+
+# Debian's source of the host's Qt, from the archives the machine installs its packages
+# from: a private apt configuration turns their deb entries into deb-src entries, so that
+# none needs to be added to the system's.
+fetch_source() {
+  local apt=$work/apt entries=0 file
+  rm -rf "$apt" "$work/qtbase.partial"
+  mkdir -p "$apt"/{lists/partial,cache/archives/partial,sources.list.d} "$work/qtbase.partial"
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [[ -f $file ]] && sed -n 's/^deb\([[:space:]]\)/deb-src\1/p' "$file" >>"$apt/sources.list"
+  done
+  for file in /etc/apt/sources.list.d/*.sources; do
+    [[ -f $file ]] && sed 's/^Types:.*/Types: deb-src/' "$file" >"$apt/sources.list.d/$(basename "$file")"
+  done
+  touch "$apt/sources.list"
+  local options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/sources.list.d"
+                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o Debug::NoLocking=1
+                 -o APT::Sandbox::User=root -qq)
+  apt-get "${options[@]}" update >"$apt/update.log" 2>&1 || true # an archive without sources is no matter
+  if ! (cd "$work/qtbase.partial" &&
+        apt-get "${options[@]}" source --download-only "qt6-base=$host" >"$apt/source.log" 2>&1); then
+    fail "no source of qt6-base $host in the archives of /etc/apt: add a deb-src entry for the archive and suite of your deb entry (or check the network; see $apt/source.log)"
+  fi
+  (cd "$work/qtbase.partial" && dpkg-source -x qt6-base_*.dsc src >"$apt/extract.log" 2>&1) ||
+    fail "the source of qt6-base $host does not unpack (see $apt/extract.log)"
+  mv "$work/qtbase.partial/src" "$work/qtbase"
+  rm -rf "$work/qtbase.partial" "$apt/cache"
+}
+
+# Only what the program needs; and two settings forced. Debian's source leaves out the
+# Wintab header of the Windows plugin's tablet support: tablet events are off (the
+# program takes no tablet input). Qt 6.4 builds its DirectWrite 3 font database only
+# with Direct2D, which is off, yet the Windows plugin asks for it: off too (the plugin's
+# default font database is GDI's anyway). OpenGL stays on: without it the Windows
+# platform plugin of Qt 6.4 does not compile.
+options=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
+         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$cache"
+         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+         -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+         -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+         -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+         -DFEATURE_tabletevent=OFF -DFEATURE_directwrite3=OFF)
+configure() {
+  # Configured again (in place: what is built stays) unless the last configure finished
+  # with these options.
+  local stamp=$work/build/brenvik-options
+  [[ -f $work/build/build.ninja && "$(cat "$stamp" 2>/dev/null)" == "${options[*]}" ]] && return 0
+  rm -f "$stamp"
+  cmake -G Ninja -S "$work/qtbase" -B "$work/build" "${options[@]}" >"$work/configure.log" 2>&1 ||
+    fail "Qt's configure failed: see $work/configure.log"
+  echo "${options[*]}" >"$stamp"
+}
+
+build() {
+  cmake --build "$work/build" >"$work/build.log" 2>&1 ||
+    fail "Qt's build failed: see the end of $work/build.log (make windows goes on from there)"
+}
+
+install() {
+  mkdir -p "$cache"
+  touch "$installing"
+  cmake --install "$work/build" >"$work/install.log" 2>&1 || fail "Qt's install failed: see $work/install.log"
+  echo "qt6-base $host for x86_64-w64-mingw32, built $(date -u +%F)" >"$complete"
+  rm -f "$installing"
+  rm -rf "$work"
+}
+
+say "building Qt $host for Windows into $cache"
+started=$SECONDS
+[[ -f $installing ]] && rm -rf "$cache" # a half-done install: again, from the build tree
+[[ -d $work/qtbase ]] || step "fetching and unpacking the source" fetch_source
+step "configuring" configure
+step "building" build
+step "installing" install
+say "Qt for Windows complete in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+echo "$cache"

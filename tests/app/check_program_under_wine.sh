@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The Windows program from its shipped folder, under Wine on an X server (Xvfb), with Qt's
+# Windows platform plugin, seen and driven from outside as a user does:
+# - its window, titled, maps at the upper right of the screen with equal gaps above and
+#   to the right, its client area 485 x 174 pixels, as on Debian (with no window manager
+#   on the X server, Wine shows the client area alone, where the frame would leave it);
+# - a click on the ambient button shows the result box, its text in the copper red;
+# - READ ME opens the read-me window on the calculator's corner, and its web link reaches
+#   Wine's shell, whose winebrowser hands it to xdg-open (here a stand-in that notes it;
+#   Wine's shell writes the address with a closing "/", the same address);
+#   OK closes that window;
+# - EXIT ends the program with 0.
+#   check_program_under_wine.sh BUILD_DIR [PICTURE.png]
+# With PICTURE, the window after the ambient click is saved there (make screenshots).
+# Exit 77 (skipped) where Wine, Xvfb, xdotool or ImageMagick is missing.
+set -uo pipefail
+build=$1 picture=${2:-}
+for tool in wine xvfb-run xdotool import convert; do
+  command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
+done
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cmake --install "$build" --prefix "$scratch/Brenvik" >/dev/null || { echo "failed: cmake --install"; exit 1; }
+mkdir "$scratch/bin"
+for opener in xdg-open xdg-email; do
+  printf '#!/bin/sh\necho "%s $*" >> "%s/opened"\n' "$opener" "$scratch" >"$scratch/bin/$opener"
+  chmod +x "$scratch/bin/$opener"
+done
+
+export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" PATH=$scratch/bin:$PATH
+exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  scratch=$1 picture=$2
+  failed=0
+  fail() { echo "failed: $*"; failed=1; }
+  wineboot -i >/dev/null 2>&1 || { echo "failed: Wine could not make its prefix"; exit 1; }
+  # Where a window is: "X Y WIDTH HEIGHT" of its client area.
+  place() { xdotool getwindowgeometry --shell "$1" | sed -n "s/^[XYWIDTHEG]*=//p" | tr "\n" " "; }
+  # A click at X Y in WINDOW, the pointer moved there a moment before, as Wine wants it.
+  click() { xdotool mousemove --window "$1" "$2" "$3"; sleep 0.5; xdotool click 1; sleep 1; }
+
+  wine "$scratch/Brenvik/brenvik.exe" & pid=$!
+  main=$(timeout 60 xdotool search --sync --onlyvisible --name "NEC 2017-2023 Brenvik" | head -n 1)
+  [[ -n $main ]] || { echo "failed: no window mapped"; kill $pid; exit 1; }
+  sleep 2 # Wine takes input a moment after the window maps
+  read -r x y width height <<<"$(place "$main")"
+  [[ $width -eq 485 && $height -eq 174 ]] || fail "client area ${width} x ${height}, not 485 x 174"
+  # The gap to the right is the outer one (the frame has no border there to speak of);
+  # above the client area stand the gap and the title bar, and the gap is half the outer
+  # height, title bar included.
+  right=$((1280 - x - width)) title=$((y - (1280 - x - width)))
+  (( title > 0 && title <= 40 && 2 * right - height - title <= 8 && height + title - 2 * right <= 8 )) ||
+    fail "not at the upper right with equal gaps: client area at $x,$y"
+  echo "window mapped: client area ${width} x ${height} at $x,$y, below a title bar of $title px; gaps of $right px"
+
+  # The result box under the ambient button (3135, 2000 twips: 209, 133 px; 130 x 21)
+  # before and after the click: then with text in copper red (128, 0, 0) or near it.
+  reds() { import -window "$main" -crop 130x21+209+133 -depth 8 txt:- | grep -ciE "#[78][0-9a-f][0-2][0-9a-f][0-2][0-9a-f]\b"; }
+  before=$(reds)
+  click "$main" 274 101 # the ambient button
+  after=$(reds)
+  [[ $before -eq 0 && $after -gt 10 ]] || fail "no result shown after the ambient click ($before, then $after red pixels)"
+  [[ -n $picture ]] && import -window "$main" "$picture"
+
+  click "$main" 380 144 # READ ME
+  readme=$(timeout 20 xdotool search --sync --onlyvisible --name "About Brenvik" | head -n 1)
+  if [[ -z $readme ]]; then
+    fail "READ ME opened no window"
+  else
+    read -r rx ry _ _ <<<"$(place "$readme")"
+    (( rx - x <= 4 && x - rx <= 4 && ry - y <= 4 && y - ry <= 4 )) ||
+      fail "the read-me window at $rx,$ry, not on the calculator'"'"'s corner $x,$y"
+    click "$readme" 236 466 # the web link
+    for _ in $(seq 20); do [[ -s $scratch/opened ]] && break; sleep 0.5; done
+    sleep 1
+    grep -qxE "xdg-open https://www.tarnholm.example/?" "$scratch/opened" 2>/dev/null ||
+      fail "the web link did not reach the desktop: $(cat "$scratch/opened" 2>/dev/null)"
+    click "$readme" 236 578 # OK
+    for _ in $(seq 20); do xdotool search --onlyvisible --name "About Brenvik" >/dev/null || break; sleep 0.25; done
+    if xdotool search --onlyvisible --name "About Brenvik" >/dev/null; then
+      fail "OK left the read-me window open"
+    else
+      echo "read-me window at $rx,$ry; its web link opened \"$(cat "$scratch/opened")\"; OK closed it"
+    fi
+  fi
+
+  click "$main" 448 144 # EXIT
+  for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
+  if kill -0 $pid 2>/dev/null; then fail "still running after EXIT"; kill $pid; else
+    wait $pid; status=$?
+    [[ $status -eq 0 ]] && echo "EXIT ended the program" || fail "status $status after EXIT"
+  fi
+  wineserver -k
+  exit $failed
+' session "$scratch" "$picture"
