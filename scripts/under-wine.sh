@@ -24,21 +24,21 @@ export QT_FORCE_STDERR_LOGGING=1
 export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/brenvik/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=} # no Mono or Gecko to offer
+# A prefix of its own, made on first use, whose windows go to Wine's null graphics driver:
+# the tests draw with Qt's offscreen platform and need no X server, but Windows programs
+# make windows (Qt's event dispatcher does) whatever they draw with.
+if [[ ! -f $WINEPREFIX/system.reg ]]; then
+  { mkdir -p "$WINEPREFIX" && wineboot -i &&
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f; } >/dev/null 2>&1 ||
+    { echo "Wine could not make its prefix in $WINEPREFIX: see 'WINEPREFIX=$WINEPREFIX wineboot -i'"; exit 1; }
+fi
 # Qt's offscreen platform on Windows reads its fonts from one folder: the faces the
 # windows are drawn in on Debian, Wine's MS Sans Serif and Liberation Sans for Arial.
 fonts=$WINEPREFIX/offscreen-fonts
 export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(windows_path "$fonts")}
 if [[ ! -d $fonts ]]; then
-  mkdir -p "$fonts"
-  ln -sf /usr/share/wine/fonts/ms_sans_serif.ttf /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$fonts/"
-fi
-# A prefix of its own, made on first use, whose windows go to Wine's null graphics driver:
-# the tests draw with Qt's offscreen platform and need no X server, but Windows programs
-# make windows (Qt's event dispatcher does) whatever they draw with.
-if [[ ! -f $WINEPREFIX/system.reg ]]; then
-  mkdir -p "$WINEPREFIX"
-  { wineboot -i && wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f; } >/dev/null 2>&1 ||
-    { echo "Wine could not make its prefix in $WINEPREFIX: see 'WINEPREFIX=$WINEPREFIX wineboot -i'"; exit 1; }
+  mkdir "$fonts"
+  ln -s /usr/share/wine/fonts/ms_sans_serif.ttf /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$fonts/"
 fi
 [[ $1 == --make-prefix ]] && exit 0
 # Wine hands a Windows program no variable of the Unix environment whose name starts with
