@@ -91,7 +91,6 @@ private slots:
         QTest::mouseMove(window_->windowHandle(), QPoint(1, 1)); // no hover highlight
         const QWidget* window = control.startsWith("readme/") ? openReadMe() : window_.get();
         QWidget* widget = ::control(window, qPrintable(control.section('/', -1)));
-        const QFont font = widget->font();
         if (aspect == "ink")
             QCOMPARE(pixelsOf(widget).darkest, expected.value<QColor>());
         else if (aspect == "paper")
@@ -110,7 +109,8 @@ private slots:
         else if (aspect == "cursor")
             QCOMPARE(int(widget->cursor().shape()), expected.toInt());
         else
-            QCOMPARE(font.family() + (font.bold() ? " bold" : ""), expected.toString());
+            QCOMPARE(widget->font().family() + (widget->font().bold() ? " bold" : ""),
+                     expected.toString());
     }
 
     // Every label and button of both windows is set, shows its whole caption and lies
