@@ -41,14 +41,7 @@ if [[ -e $cache && ! -f $installing ]]; then
   fail "$cache exists but is no Qt this script built: remove it, or name another folder in BRENVIK_WINDOWS_QT"
 fi
 
-# Each step with the time it took.
-step() {
-  local name=$1 started=$SECONDS
-  shift
-  say "$name..."
-  "$@"
-  say "$name: done in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
-}
+. "$(dirname "$0")/step.sh"
 
 # Debian's source of the host's Qt, from the archives the machine installs its packages
 # from: a private apt configuration turns their deb entries into deb-src entries, so that
@@ -124,5 +117,5 @@ started=$SECONDS
 step "configuring" configure
 step "building" build
 step "installing" install
-say "Qt for Windows complete in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
+say "Qt for Windows complete in $(minutes $((SECONDS - started)))"
 echo "$cache"

@@ -14,14 +14,7 @@ mode=${1:-all}
 build=${BUILD_DIR:-build-windows}
 say() { echo "windows: $*"; }
 
-# Each step with the time it took.
-step() {
-  local name=$1 started=$SECONDS
-  shift
-  say "$name..."
-  "$@"
-  say "$name: done in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
-}
+. scripts/step.sh
 
 if [[ $mode == test ]]; then
   if ! qt=$(scripts/windows-qt.sh --check 2>&1); then

@@ -3,7 +3,7 @@
 # - its folder (as the ZIP holds it) carries the program, every DLL the program and those
 #   DLLs import that Windows does not have, Qt's platform plugin and styles, and nothing
 #   more; everything stripped; the program of the GUI subsystem (no console window), with
-#   its version record;
+#   its icon and version record;
 # - its installer (CPack's NSIS), run silently under Wine on an X server (Xvfb), puts the
 #   program in Program Files with a Start-menu entry; the program starts from there; the
 #   uninstaller takes the folder and the entry away again.
@@ -45,8 +45,9 @@ done
 for file in $all; do
   [[ $(x86_64-w64-mingw32-objdump -h "$file") == *.debug_* ]] && fail "$file is not stripped"
 done
-[[ $(x86_64-w64-mingw32-objdump -p brenvik.exe) == *"Subsystem"*"(Windows GUI)"* ]] ||
-  fail "brenvik.exe is not of the GUI subsystem"
+headers=$(x86_64-w64-mingw32-objdump -p brenvik.exe)
+[[ $headers == *"Subsystem"*"(Windows GUI)"* ]] || fail "brenvik.exe is not of the GUI subsystem"
+[[ $headers == *"IDI_ICON1"* ]] || fail "brenvik.exe carries no icon"
 texts=$(strings -el brenvik.exe)
 for text in 25.01.0007 "Tarnholm Inc." "For 32 bit and higher Windows OS"; do
   [[ $texts == *"$text"* ]] || fail "brenvik.exe's version record lacks \"$text\""
