@@ -101,7 +101,7 @@ format:
 	@git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format $(if $(FIX),-i,--dry-run --Werror)
 
 # Brenvik for Windows, cross-built with MinGW-w64 against a Qt for Windows built once from
-# Debian's source package into ~/.cache/brenvik (about an hour on two cores), tested under
+# Debian's source package into ~/.cache/brenvik (about half an hour on two cores), tested under
 # Wine: the folder, ZIP and installer in build-windows/. windows-test (CI) runs the tests
 # where that Qt is there, and never builds it.
 windows:

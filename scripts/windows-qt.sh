@@ -33,7 +33,7 @@ if [[ ${1:-} == --check ]]; then
   if [[ -d $work || -f $installing ]]; then
     say "the Qt for Windows in $cache is not complete (a build was interrupted): make windows resumes it"
   else
-    say "no Qt for Windows in $cache: make windows builds it (about an hour on two cores)"
+    say "no Qt for Windows in $cache: make windows builds it (about half an hour on two cores)"
   fi
   exit 3
 fi

@@ -2,7 +2,7 @@
 # Brenvik for 64-bit Windows, cross-built on Debian from Debian's own packages and tested
 # under Wine:
 #   windows.sh all    Qt for Windows where the cache has none (scripts/windows-qt.sh, about
-#                     an hour on two cores, once), then the program and its tests, its
+#                     half an hour on two cores, once), then the program and its tests, its
 #                     folder, ZIP and installer, then the tests under Wine (make windows)
 #   windows.sh test   the program and its tests under Wine where the cached Qt is there;
 #                     never builds Qt: says so and stops where it is not (make windows-test)
