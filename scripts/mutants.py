@@ -104,8 +104,7 @@ def try_fault(name, original, mutated, label):
 # ---- the list mode ------------------------------------------------------------------
 
 def qt_older_than(wanted):
-    found = subprocess.run(["qtpaths6", "--qt-version"], capture_output=True, text=True).stdout
-    return [int(part) for part in found.split(".")[:2]] < [int(part) for part in wanted.split(".")]
+    return qt_version()[:2] < [int(part) for part in wanted.split(".")]
 
 
 def listed(words):
@@ -148,9 +147,19 @@ LINUX = {"Q_OS_UNIX": True, "Q_OS_LINUX": True, "Q_OS_WIN": False, "_WIN32": Fal
          "_MSC_VER": False, "Q_OS_MACOS": False, "Q_OS_MACX": False}
 
 
+def qt_version():
+    found = subprocess.run(["qtpaths6", "--qt-version"], capture_output=True, text=True).stdout
+    return [int(part) for part in found.split(".")[:3]]
+
+
 def compiled(condition):
+    """Whether the preprocessor keeps what `condition` guards, here: on Linux, with this
+    Qt (QT_VERSION against QT_VERSION_CHECK)."""
     expression = re.sub(r"defined\s*\(\s*(\w+)\s*\)|defined\s+(\w+)",
                         lambda m: str(LINUX.get(m.group(1) or m.group(2), True)), condition)
+    expression = re.sub(r"QT_VERSION_CHECK\s*\(\s*(\d+)\s*,\s*(\d+)\s*,\s*(\d+)\s*\)",
+                        lambda m: str([int(m.group(i)) for i in (1, 2, 3)]), expression)
+    expression = re.sub(r"\bQT_VERSION\b", str(qt_version()), expression)
     expression = expression.replace("&&", " and ").replace("||", " or ")
     expression = re.sub(r"!(?!=)", " not ", expression)
     try:

@@ -140,7 +140,7 @@ private:
     }
 
     // The first thing the window shows otherwise than the model: the focus, captions,
-    // rows, count button, result box, table and the result.
+    // rows, count button, result box, table number and title, and the result.
     void check() {
         const Model& m = model_;
         auto* amps = at<QComboBox>("ampacityList");
@@ -159,12 +159,13 @@ private:
              << number(row("sizeList")) << number(row("ampacityList"))
              << number(at("conductorCountButton")->isEnabled())
              << number(at("correctedAmpacity")->isVisible()) << at<QLabel>("tableNumber")->text()
-             << amps->itemText(m.rows() - 1) << (m.fresh ? box() : "");
+             << at<QLabel>("tableTitle")->text() << amps->itemText(m.rows() - 1)
+             << (m.fresh ? box() : "");
         wanted << q(rules::materialCaption(selection)) << q(rules::installationCaption(selection))
                << q(rules::insulationCaption(selection)) << m.ambCaption << m.countCaption
                << number(m.rows()) << number(m.rows()) << number(m.sizes) << number(m.amps)
                << number(!m.freeAir()) << number(m.boxShown()) << q(table.tableNumber)
-               << q(table.rows.back())
+               << q(table.title) << q(table.rows.back())
                << (m.fresh ? q(rules::correctedAmpacityText(
                                  {shown.constData(), std::size_t(shown.size())},
                                  rules::ambientFactor(selection),
