@@ -167,8 +167,7 @@ private slots:
         start();
         QLocale::setDefault(QLocale::c());
         clickOn("ambientButton");
-        clickOn("conductorCountButton");
-        QCOMPARE(box(), QStringLiteral("=10,92 A  (I × 0,91 × 0,8)"));
+        QCOMPARE(box(), QStringLiteral("=13,65 A  (I × 0,91)"));
     }
 
     // Two-line captions read as one phrase, a blank one by the button's name, a list by
