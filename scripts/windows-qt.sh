@@ -47,7 +47,7 @@ fi
 # from: a private apt configuration turns their deb entries into deb-src entries, so that
 # none needs to be added to the system's.
 fetch_source() {
-  local apt=$work/apt entries=0 file
+  local apt=$work/apt file
   rm -rf "$apt" "$work/qtbase.partial"
   mkdir -p "$apt"/{lists/partial,cache/archives/partial,sources.list.d} "$work/qtbase.partial"
   for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
