@@ -20,6 +20,7 @@ The scratch tree and its build live in build-mutants/. Prints one line a fault,
 list mode, could not be seeded.
 """
 import argparse
+import functools
 import os
 import random
 import re
@@ -147,6 +148,7 @@ LINUX = {"Q_OS_UNIX": True, "Q_OS_LINUX": True, "Q_OS_WIN": False, "_WIN32": Fal
          "_MSC_VER": False, "Q_OS_MACOS": False, "Q_OS_MACX": False}
 
 
+@functools.cache
 def qt_version():
     found = subprocess.run(["qtpaths6", "--qt-version"], capture_output=True, text=True).stdout
     return [int(part) for part in found.split(".")[:3]]
