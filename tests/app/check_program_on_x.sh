@@ -3,11 +3,13 @@
 # click on EXIT, where the window shows it, ends the program with 0. Exit 77 (skipped)
 # where Xvfb or xdotool is missing.
 set -uo pipefail
+x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
 program=$1
 command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "no Xvfb: skipped"; exit 77; }
 exec xvfb-run -a bash -c '
+  . "$1"
   env -u QT_QPA_PLATFORM "$0" & pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --name "NEC 2017-2023 Brenvik" | head -n 1)
+  window=$(window_named "NEC 2017-2023 Brenvik" 20)
   [[ -n "$window" ]] || { echo "failed: no window mapped"; kill $pid; exit 1; }
   # EXIT: 6360 + 720/2 twips across, 2000 + 315/2 down, at 15 twips a pixel.
   xdotool mousemove --window "$window" 448 144 click 1
@@ -16,4 +18,4 @@ exec xvfb-run -a bash -c '
   wait $pid; status=$?
   [[ $status -eq 0 ]] || { echo "failed: status $status after EXIT"; exit 1; }
   echo "window mapped; EXIT ended the program"
-' "$program"
+' "$program" "$x_window"

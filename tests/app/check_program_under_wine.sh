@@ -14,6 +14,7 @@
 # With PICTURE, the window after the ambient click is saved there (make screenshots).
 # Exit 77 (skipped) where Wine, Xvfb, xdotool or ImageMagick is missing.
 set -uo pipefail
+x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
 build=$1 picture=${2:-}
 for tool in wine xvfb-run xdotool import convert; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
@@ -30,6 +31,7 @@ done
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" PATH=$scratch/bin:$PATH
 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   scratch=$1 picture=$2
+  . "$3"
   failed=0
   fail() { echo "failed: $*"; failed=1; }
   wineboot -i >/dev/null 2>&1 || { echo "failed: Wine could not make its prefix"; exit 1; }
@@ -49,7 +51,7 @@ exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   }
 
   wine "$scratch/Brenvik/brenvik.exe" & pid=$!
-  main=$(timeout 60 xdotool search --sync --onlyvisible --name "NEC 2017-2023 Brenvik" | head -n 1)
+  main=$(window_named "NEC 2017-2023 Brenvik" 60)
   [[ -n $main ]] || { echo "failed: no window mapped"; kill $pid; exit 1; }
   sleep 2 # Wine takes input a moment after the window maps
   read -r x y width height <<<"$(place "$main")"
@@ -99,4 +101,4 @@ exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   fi
   wineserver -k
   exit $failed
-' session "$scratch" "$picture"
+' session "$scratch" "$picture" "$x_window"

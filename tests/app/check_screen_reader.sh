@@ -8,6 +8,7 @@
 # What Qt before 6.5 and 6.8 cannot have said is named, not checked. Exit 77 (skipped)
 # where Xvfb, xdotool or Orca is missing.
 set -uo pipefail
+x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
 program=$1 qt=$2
 for tool in xvfb-run xdotool orca dbus-run-session; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
@@ -28,11 +29,12 @@ listen() {
   # on Xvfb, which start at 99.
   xvfb-run -a -n 120 dbus-run-session -- bash -c '
     log=$1 program=$2
+    . "$3"
     /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
     orca -r --debug-file="$log" >/dev/null 2>&1 & reader=$!
     sleep 4 # for Orca to start listening (its log is written in blocks: no use to poll it)
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" & calculator=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "NEC 2017-2023 Brenvik" | head -n 1)
+    window=$(window_named "NEC 2017-2023 Brenvik" 20)
     xdotool windowfocus "$window"
     sleep 0.5
     for key in Tab Tab Tab Tab Tab space shift+Tab Down Tab Tab space; do
@@ -44,7 +46,7 @@ listen() {
     kill $reader; timeout 10 tail --pid=$reader -f /dev/null
     kill $bus 2>/dev/null
     true
-  ' session "$log" "$program" >"$scratch/run.log" 2>&1 || cat "$scratch/run.log" >&2
+  ' session "$log" "$program" "$x_window" >"$scratch/run.log" 2>&1 || cat "$scratch/run.log" >&2
   grep -a "SPEECH OUTPUT" "$log" | cat "$log.keys" - | awk '
     /SPEECH OUTPUT/ { t = $1; sub(/.*SPEECH OUTPUT: \047/, ""); sub(/\047.*/, "")
                       for (k = keys; k > 0 && at[k] > t; ) k--

@@ -10,6 +10,7 @@
 #   check_windows_package.sh BUILD_DIR
 # Exit 77 (skipped) where Wine, NSIS or Xvfb is missing.
 set -uo pipefail
+x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
 build=$1
 for tool in wine makensis xvfb-run xdotool; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
@@ -60,6 +61,7 @@ installer=$(ls "$scratch"/installer/*.exe)
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   installer=$1
+  . "$2"
   wineboot -i >/dev/null 2>&1
   drive=$WINEPREFIX/drive_c
   installed="$drive/Program Files/Brenvik"
@@ -70,7 +72,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   [[ -f $installed/brenvik.exe && -f $installed/platforms/qwindows.dll ]] || fail "not installed in $installed"
   [[ -f $menu/Brenvik.lnk ]] || fail "no Start-menu entry: $(ls "$menu" 2>&1)"
   wine "C:\\Program Files\\Brenvik\\brenvik.exe" >/dev/null 2>&1 & pid=$!
-  window=$(timeout 30 xdotool search --sync --onlyvisible --name "NEC 2017-2023 Brenvik" | head -n 1)
+  window=$(window_named "NEC 2017-2023 Brenvik" 30)
   if [[ -n $window ]]; then
     sleep 1
     xdotool mousemove --window "$window" 448 144; sleep 0.3; xdotool click 1 # EXIT
@@ -86,6 +88,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   [[ $failed -eq 0 ]] && echo "installer: installed, started from Program Files, ended by EXIT, uninstalled whole"
   wineserver -k
   exit $failed
-' installer "$installer" || failed=1
+' installer "$installer" "$x_window" || failed=1
 echo "installer $(basename "$installer"): $(du -h "$installer" | cut -f1)"
 exit $failed
