@@ -37,18 +37,6 @@ exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wineboot -i >/dev/null 2>&1 || { echo "failed: Wine could not make its prefix"; exit 1; }
   # Where a window is: "X Y WIDTH HEIGHT" of its client area.
   place() { xdotool getwindowgeometry --shell "$1" | sed -n "s/^[XYWIDTHEG]*=//p" | tr "\n" " "; }
-  # A click at X Y in WINDOW, the pointer moved there a moment before, as Wine wants it;
-  # then until the command after it holds (three seconds at most), or up to twice again,
-  # as Wine drops a click that comes while it is busy (the window may be gone by then).
-  click() {
-    local window=$1 x=$2 y=$3 try wait
-    shift 3
-    for try in 1 2 3; do
-      xdotool mousemove --window "$window" "$x" "$y" 2>/dev/null && sleep 0.5 && xdotool click 1
-      for wait in $(seq 12); do "$@" && return 0; sleep 0.25; done
-    done
-    return 1
-  }
 
   wine "$scratch/Brenvik/brenvik.exe" & pid=$!
   main=$(window_named "NEC 2017-2023 Brenvik" 60)

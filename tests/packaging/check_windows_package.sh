@@ -73,11 +73,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   [[ -f $menu/Brenvik.lnk ]] || fail "no Start-menu entry: $(ls "$menu" 2>&1)"
   wine "C:\\Program Files\\Brenvik\\brenvik.exe" >/dev/null 2>&1 & pid=$!
   window=$(window_named "NEC 2017-2023 Brenvik" 30)
+  ended() { ! kill -0 $pid 2>/dev/null; }
   if [[ -n $window ]]; then
-    sleep 1
-    xdotool mousemove --window "$window" 448 144; sleep 0.3; xdotool click 1 # EXIT
-    for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
-    kill -0 $pid 2>/dev/null && { fail "still running after EXIT"; kill $pid; }
+    sleep 2 # Wine takes input a moment after the window maps
+    click "$window" 448 144 ended || { fail "still running after EXIT"; kill $pid; } # EXIT
   else
     fail "the installed program mapped no window"; kill $pid
   fi
