@@ -11,7 +11,7 @@
 # Exit 77 (skipped) where Wine, NSIS or Xvfb is missing.
 set -uo pipefail
 x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
-build=$1
+build=$(realpath "$1") # it is used after a cd
 for tool in wine makensis xvfb-run xdotool; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
