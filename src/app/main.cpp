@@ -1,5 +1,6 @@
 #include "calculator/calculator_window.h"
 #include "forms/fonts.h"
+#include "forms/held_keys.h"
 #include "platform/version.h"
 
 #include <QApplication>
@@ -98,6 +99,7 @@ int main(int argc, char* argv[]) {
         return *status;
     QApplication app(argc, argv);
     forms::loadFonts();
+    forms::pressOncePerHeldKey();
     CalculatorWindow window;
     window.show();
     return app.exec();

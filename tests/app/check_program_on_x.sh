@@ -1,21 +1,46 @@
 #!/usr/bin/env bash
-# The program itself on an X server (Xvfb): its window is mapped with its title, and a
-# click on EXIT, where the window shows it, ends the program with 0. Exit 77 (skipped)
-# where Xvfb or xdotool is missing.
+# The program itself on an X server (Xvfb), run twice. Both times its window is mapped with
+# its title, Tab x5 takes the focus from CU to the ambient button, Return and then Space
+# step it, and a click on EXIT, where the window shows it, ends the program with 0. The
+# first time each key is tapped; the second time each is held for 2 s (the X server
+# repeats it as it does a held physical key), and the window must show what the taps
+# showed: one step a press. Exit 77 (skipped) where Xvfb, xdotool or ImageMagick is missing.
 set -uo pipefail
 x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
 program=$1
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || { echo "no Xvfb: skipped"; exit 77; }
+for tool in xvfb-run xdotool import compare; do
+  command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
+done
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 exec xvfb-run -a bash -c '
-  . "$1"
-  env -u QT_QPA_PLATFORM "$0" & pid=$!
-  window=$(window_named "NEC 2017-2023 Brenvik" 20)
-  [[ -n "$window" ]] || { echo "failed: no window mapped"; kill $pid; exit 1; }
-  # EXIT: 6360 + 720/2 twips across, 2000 + 315/2 down, at 15 twips a pixel.
-  xdotool mousemove --window "$window" 448 144 click 1
-  for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-  if kill -0 $pid 2>/dev/null; then echo "failed: still running after EXIT"; kill $pid; exit 1; fi
-  wait $pid; status=$?
-  [[ $status -eq 0 ]] || { echo "failed: status $status after EXIT"; exit 1; }
+  program=$1 scratch=$2
+  . "$3"
+  # run tap|hold: the program started, Return and Space tapped or held on the ambient
+  # button, the window pictured after each, then EXIT clicked.
+  run() {
+    env -u QT_QPA_PLATFORM "$program" & pid=$!
+    window=$(window_named "NEC 2017-2023 Brenvik" 20)
+    [[ -n "$window" ]] || { echo "failed: no window mapped"; kill $pid; exit 1; }
+    xdotool windowfocus --sync "$window" && sleep 0.5
+    for _ in 1 2 3 4 5; do xdotool key Tab; done
+    for key in Return space; do
+      if [[ $1 == tap ]]; then xdotool key $key; else xdotool keydown $key; sleep 2; xdotool keyup $key; fi
+      sleep 0.5
+      import -window "$window" "$scratch/$1-$key.png"
+    done
+    xdotool mousemove --window "$window" $EXIT_X $EXIT_Y click 1
+    for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+    if kill -0 $pid 2>/dev/null; then echo "failed: still running after EXIT"; kill $pid; exit 1; fi
+    wait $pid; status=$?
+    [[ $status -eq 0 ]] || { echo "failed: status $status after EXIT"; exit 1; }
+  }
+  run tap
+  run hold
   echo "window mapped; EXIT ended the program"
-' "$program" "$x_window"
+  for key in Return space; do
+    differ=$(compare -metric AE "$scratch/tap-$key.png" "$scratch/hold-$key.png" null: 2>&1)
+    [[ $differ == 0 ]] || { echo "failed: a held $key stepped the ambient button more than once"; exit 1; }
+  done
+  echo "a held Return and a held Space stepped the ambient button once each"
+' session "$program" "$scratch" "$x_window"
