@@ -14,7 +14,9 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QScreen>
 #include <QStyleOptionFrame>
+#include <algorithm>
 
 namespace {
 
@@ -165,9 +167,10 @@ private slots:
     }
 
     // A bitmap face would be drawn at its one size, half as large on a screen of twice
-    // the density: there the windows write in outline faces only.
+    // the density: there the windows write in outline faces only, also where the window
+    // is dragged onto such a screen beside an unscaled primary one.
     void outlineFacesWhenScaled() {
-        showAfter({"readMeButton"});
+        showAfter({"onto the densest screen", "readMeButton"});
         if (window_->devicePixelRatio() == 1.0)
             QSKIP("the bitmap face is the one wanted at scale 1");
         for (const QWidget* window : {openReadMe(), static_cast<QWidget*>(window_.get())})
@@ -192,6 +195,11 @@ private:
         for (const QString& button : clicks)
             if (button == "dark desktop")
                 QApplication::setPalette(darkDesktop());
+            else if (button == "onto the densest screen")
+                window_->move(
+                    std::ranges::max(QGuiApplication::screens(), {}, &QScreen::devicePixelRatio)
+                        ->availableGeometry()
+                        .topLeft());
             else
                 clickOn(qPrintable(button));
         QCoreApplication::processEvents(); // a new palette reaches the windows as events
