@@ -3,16 +3,18 @@
 # output and end with 0, a mistaken option or argument gets one line and 2, and with a
 # platform named (-platform offscreen) it runs with no display; the manual page lists
 # the options --help lists.
+#   check_command_line.sh PROGRAM MANUAL_PAGE PROJECT_VERSION
 set -uo pipefail
 program=$1
 manual=$2
+. "$(dirname "$0")/../support/version.sh" "$3"
 failed=0
 fail() { echo "failed: $*"; failed=1; }
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
 
 help=$(run --help 2>/dev/null); status=$?
 [[ $status -eq 0 && "$help" == *"Usage: "*"[options]"* ]] || fail "--help: status $status"
-[[ "$(run --version 2>/dev/null)" == "Brenvik 25.1.7" ]] || fail "--version: $(run --version 2>&1)"
+[[ "$(run --version 2>/dev/null)" == "Brenvik $display_version" ]] || fail "--version: $(run --version 2>&1)"
 for mistake in --no-such-option extra; do
   error=$(run "$mistake" 2>&1 >/dev/null); status=$?
   [[ $status -eq 2 && "$error" == "brenvik: "*" See brenvik --help." && $(wc -l <<<"$error") -eq 1 ]] ||

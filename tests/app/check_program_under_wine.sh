@@ -81,7 +81,7 @@ exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     fi
   fi
 
-  if click "$main" 448 144 ended; then # EXIT
+  if click "$main" $EXIT_X $EXIT_Y ended; then # EXIT
     wait $pid; status=$?
     [[ $status -eq 0 ]] && echo "EXIT ended the program" || fail "status $status after EXIT"
   else

@@ -3,8 +3,10 @@
 # checks what a user's machine would get: the program, its desktop entry, AppStream
 # metainfo, icons, copyright file, changelog and manual page, the dependencies, that both
 # metadata files validate, and that lintian finds no error and no warning.
+#   check_package.sh BUILD_DIR PROJECT_VERSION
 set -euo pipefail
 build=$1
+. "$(dirname "$0")/../support/version.sh" "$2"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -30,7 +32,7 @@ check test "$files" -eq 13 # nothing else: no tests, no tools
 check grep -q 'ELF 64-bit' <(file "$work/root/usr/bin/brenvik")
 
 [[ "$(dpkg-deb -f "$deb" Package)" == brenvik ]] || { echo "wrong package name"; failed=1; }
-[[ "$(dpkg-deb -f "$deb" Version)" == 25.1.7 ]] || { echo "wrong version"; failed=1; }
+[[ "$(dpkg-deb -f "$deb" Version)" == "$display_version" ]] || { echo "wrong version"; failed=1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libstdc++6; do
   [[ "$depends" == *"$dependency"* ]] || { echo "Depends lacks $dependency: $depends"; failed=1; }
@@ -40,8 +42,8 @@ check desktop-file-validate "$work/root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$id.metainfo.xml" \
   >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; failed=1; }
 if grep -E '^[EW]: ' "$work/appstream.log"; then echo "the metainfo has errors or warnings"; failed=1; fi
-grep -q '<release version="25.1.7"' "$work/root/usr/share/metainfo/$id.metainfo.xml" \
-  || { echo "metainfo lacks release 25.1.7"; failed=1; }
+grep -q "<release version=\"$display_version\"" "$work/root/usr/share/metainfo/$id.metainfo.xml" \
+  || { echo "metainfo lacks release $display_version"; failed=1; }
 
 lintian --pedantic "$deb" >"$work/lintian.log" 2>&1
 if grep -E '^[EW]: ' "$work/lintian.log"; then echo "lintian finds errors or warnings"; failed=1; fi

@@ -7,11 +7,12 @@
 # - its installer (CPack's NSIS), run silently under Wine on an X server (Xvfb), puts the
 #   program in Program Files with a Start-menu entry; the program starts from there; the
 #   uninstaller takes the folder and the entry away again.
-#   check_windows_package.sh BUILD_DIR
+#   check_windows_package.sh BUILD_DIR PROJECT_VERSION
 # Exit 77 (skipped) where Wine, NSIS or Xvfb is missing.
 set -uo pipefail
 x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
 build=$(realpath "$1") # it is used after a cd
+. "$(dirname "$0")/../support/version.sh" "$2"
 for tool in wine makensis xvfb-run xdotool; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
@@ -50,7 +51,7 @@ headers=$(x86_64-w64-mingw32-objdump -p brenvik.exe)
 [[ $headers == *"Subsystem"*"(Windows GUI)"* ]] || fail "brenvik.exe is not of the GUI subsystem"
 [[ $headers == *"IDI_ICON1"* ]] || fail "brenvik.exe carries no icon"
 texts=$(strings -el brenvik.exe)
-for text in 25.01.0007 "Tarnholm Inc." "For 32 bit and higher Windows OS"; do
+for text in "$record_version" "Tarnholm Inc." "For 32 bit and higher Windows OS"; do
   [[ $texts == *"$text"* ]] || fail "brenvik.exe's version record lacks \"$text\""
 done
 [[ $failed -eq 0 ]] && echo "folder: $(wc -w <<<"$all") files, $(du -sh . | cut -f1), all stripped, nothing missing or extra"
@@ -76,7 +77,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   ended() { ! kill -0 $pid 2>/dev/null; }
   if [[ -n $window ]]; then
     sleep 2 # Wine takes input a moment after the window maps
-    click "$window" 448 144 ended || { fail "still running after EXIT"; kill $pid; } # EXIT
+    click "$window" $EXIT_X $EXIT_Y ended || { fail "still running after EXIT"; kill $pid; } # EXIT
   else
     fail "the installed program mapped no window"; kill $pid
   fi

@@ -1,5 +1,9 @@
 # Sourced by the tests that drive a program on an X server from outside.
 
+# EXIT's centre in the main window's client area: 6360 + 720/2 twips across, 2000 + 315/2
+# down, at 15 twips a pixel.
+EXIT_X=448 EXIT_Y=144
+
 # window_named NAME SECONDS: the id of the first visible window titled NAME, once there is
 # one, within SECONDS; exit 1 if none came. It asks again four times a second, rather than
 # leave it to xdotool's --sync: xdotool gives up with an X error (BadWindow) when a window
