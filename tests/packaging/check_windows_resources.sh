@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Compiles the program's Windows resource script with a resource compiler (windres from
 # Debian's binutils-mingw-w64-x86-64), decompiles the result and checks the version
-# record and the icon in it.
+# record, the application manifest and the icon in it.
 #   check_windows_resources.sh RC_FILE PROJECT_VERSION
 # Exit 77 (skipped) where no resource compiler is installed.
 set -euo pipefail
@@ -38,6 +38,13 @@ expect 'VALUE "ProductName", "Brenvik"'
 expect "VALUE \"ProductVersion\", \"$record_version\""
 expect "$copyright_years Tarnholm Inc.\""
 expect 'VALUE "Translation", 0x409, 1200'
-expect 'Has 4 elements' # the icon group: 16, 32, 48 and 256 px
-[[ $failed -eq 0 ]] && echo "resource script compiles; version record and icon present"
+expect 'Has 8 elements' # the icon group: 16, 20, 24, 32, 40, 48, 64 and 256 px
+# The application manifest: the user's rights, Windows 10 and 11, per-monitor DPI
+# awareness v2, Common Controls 6.
+expect '1 24 /* RT_MANIFEST */'
+expect 'level=""asInvoker""'
+expect 'supportedOS Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""'
+expect '>PerMonitorV2</dpiAwareness>'
+expect 'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""'
+[[ $failed -eq 0 ]] && echo "resource script compiles; version record, manifest and icon present"
 exit $failed
