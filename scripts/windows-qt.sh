@@ -7,7 +7,10 @@
 # The cache is $BRENVIK_WINDOWS_QT, else ${XDG_CACHE_HOME:-~/.cache}/brenvik/qt-VERSION-mingw.
 # It counts as complete only with the stamp written after the last file is installed; the
 # source and the build tree live beside it (CACHE.work) until then, so an interrupted run
-# is resumed by the next one, and a half-installed cache is installed again.
+# is resumed by the next one, and a half-installed cache is installed again. Beside Qt it
+# keeps, in CACHE/notices, what the source says of its licences: Qt's licence texts, the
+# attributions of the third-party code in it with their licence files, and Debian's
+# copyright file; a cache made before it kept them gets them from the source again.
 # Only what the program and its tests need is built: Core, Gui, Widgets, Test, OpenGL (the
 # Windows platform plugin cannot do without it), the windows and offscreen platforms and
 # the Windows styles.
@@ -25,19 +28,22 @@ complete=$cache/brenvik-qt-complete
 installing=$cache/brenvik-qt-installing
 work=$cache.work
 
-if [[ -f $complete ]]; then
+notices=$cache/notices
+if [[ -f $complete && -d $notices ]]; then
   echo "$cache"
   exit 0
 fi
 if [[ ${1:-} == --check ]]; then
-  if [[ -d $work || -f $installing ]]; then
+  if [[ -f $complete ]]; then
+    say "the Qt for Windows in $cache lacks its licence notices: make windows adds them (a minute)"
+  elif [[ -d $work || -f $installing ]]; then
     say "the Qt for Windows in $cache is not complete (a build was interrupted): make windows resumes it"
   else
     say "no Qt for Windows in $cache: make windows builds it (about half an hour on two cores)"
   fi
   exit 3
 fi
-if [[ -e $cache && ! -f $installing ]]; then
+if [[ -e $cache && ! -f $installing && ! -f $complete ]]; then
   fail "$cache exists but is no Qt this script built: remove it, or name another folder in BRENVIK_WINDOWS_QT"
 fi
 
@@ -101,14 +107,41 @@ build() {
     fail "Qt's build failed: see the end of $work/build.log (make windows goes on from there)"
 }
 
+# The licence notices of the source, in the same folders as in the source.
+keep_notices() {
+  local source=$work/qtbase partial=$notices.partial json folder file
+  rm -rf "$partial" && mkdir -p "$partial"
+  cp -r "$source/LICENSES" "$partial/"
+  cp "$source/debian/copyright" "$partial/debian-copyright"
+  echo "$host" >"$partial/debian-version"
+  printf '%s\n' "${options[@]}" | sed "s|$root/||; s|$cache|PREFIX|" >"$partial/configure-options"
+  while read -r json; do
+    folder=$(dirname "$json")
+    mkdir -p "$partial/$folder" && cp "$source/$json" "$partial/$folder/"
+    for file in $(sed -n 's/.*"LicenseFile"[[:space:]]*:[[:space:]]*"\([^"]*\)".*/\1/p' "$source/$json"); do
+      mkdir -p "$(dirname "$partial/$folder/$file")" && cp "$source/$folder/$file" "$partial/$folder/$file"
+    done
+  done < <(cd "$source" && find . -name qt_attribution.json -not -path './tests/*' -not -path './examples/*')
+  mv "$partial" "$notices"
+}
+
 install() {
   mkdir -p "$cache"
   touch "$installing"
   cmake --install "$work/build" >"$work/install.log" 2>&1 || fail "Qt's install failed: see $work/install.log"
+  keep_notices
   echo "qt6-base $host for x86_64-w64-mingw32, built $(date -u +%F)" >"$complete"
   rm -f "$installing"
   rm -rf "$work"
 }
+
+if [[ -f $complete ]]; then
+  [[ -d $work/qtbase ]] || step "fetching and unpacking the source for its licence notices" fetch_source
+  step "keeping the licence notices" keep_notices
+  rm -rf "$work"
+  echo "$cache"
+  exit 0
+fi
 
 say "building Qt $host for Windows into $cache"
 started=$SECONDS

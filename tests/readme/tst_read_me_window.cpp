@@ -6,6 +6,7 @@
 #include "readme/read_me_window.h"
 #include "ui.h"
 
+#include <QFile>
 #include <QLabel>
 
 class TestReadMeWindow : public QObject {
@@ -45,6 +46,17 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, text);
         QCOMPARE(this->label(label)->text().split(QStringLiteral("\r\n")).value(line), text);
+    }
+
+    // The terms the Windows installer asks the user to agree to are the ones this window
+    // shows: its disclaimer and terms of use, word for word.
+    void termsAsTheInstallerShowsThem() {
+        QFile file(QStringLiteral(BRENVIK_WINDOWS_TERMS));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString terms = QString::fromUtf8(file.readAll()).simplified();
+        for (const char* name : {"disclaimer", "orderingTerms"})
+            for (const QString& line : label(name)->text().split(QStringLiteral("\r\n")))
+                QVERIFY2(terms.contains(line.simplified()), qPrintable(line));
     }
 
     void closing_data() {
