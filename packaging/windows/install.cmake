@@ -1,8 +1,10 @@
 # Brenvik for Windows as a folder that runs wherever it is copied: the program, the Qt
 # DLLs it loads, Qt's Windows platform plugin and styles, and the MinGW runtime, every
-# DLL stripped; packed as a ZIP and as an installer (CPack's NSIS) that puts it in
-# Program Files with a Start-menu entry and takes it away again. Nothing else is shipped:
-# the windows_package test checks what the program and each DLL import.
+# DLL stripped, and License.txt, Brenvik's terms and the licences of what it ships; packed
+# as a ZIP and as an installer (CPack's NSIS) that shows that file, puts the folder in
+# Program Files with a Start-menu entry, replaces an installed copy whole, and takes it
+# all away again. Nothing else is shipped: the windows_package test checks what the
+# program and each DLL import.
 install(TARGETS brenvik RUNTIME DESTINATION .)
 
 # Qt's own, found through its imported targets.
@@ -17,9 +19,25 @@ foreach(name libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   if(NOT EXISTS "${dll}")
     message(FATAL_ERROR "the MinGW runtime ${name} is missing (g++-mingw-w64-x86-64-posix)")
   endif()
-  list(APPEND brenvik_dlls ${dll})
+  list(APPEND brenvik_runtime_dlls ${dll})
 endforeach()
+list(APPEND brenvik_dlls ${brenvik_runtime_dlls})
 install(FILES ${brenvik_dlls} DESTINATION .)
+
+# Brenvik's terms, then the notices of Qt (which scripts/windows-qt.sh keeps from Qt's
+# source beside the Qt it builds), of the code by others inside it, and of the MinGW
+# runtime (from the copyright files of the Debian packages that hold its DLLs). Written
+# when CMake configures, as CPack wants it there then; again when what it reads changes.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/terms.txt.in ${CMAKE_CURRENT_BINARY_DIR}/terms.txt @ONLY)
+set(brenvik_license ${CMAKE_CURRENT_BINARY_DIR}/License.txt)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/notices.py
+                        ${CMAKE_CURRENT_BINARY_DIR}/terms.txt ${BRENVIK_WINDOWS_QT}/notices
+                        ${brenvik_license} ${brenvik_runtime_dlls}
+                COMMAND_ERROR_IS_FATAL ANY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/notices.py
+             ${BRENVIK_WINDOWS_QT}/notices/debian-version)
+install(FILES ${brenvik_license} DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 # Stripped where they are installed: the program's own targets by CPack, the DLLs here.
@@ -29,13 +47,17 @@ install(CODE "
     execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${dll} COMMAND_ERROR_IS_FATAL ANY)
   endforeach()")
 
+# What is written here reaches the installer's script as it stands ($INSTDIR, quotes).
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME brenvik)
 set(CPACK_PACKAGE_VERSION ${BRENVIK_DISPLAY_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tarnholm Inc.")
 set(CPACK_PACKAGE_FILE_NAME brenvik-${BRENVIK_DISPLAY_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Brenvik)
-set(CPACK_PACKAGE_EXECUTABLES brenvik Brenvik) # the Start-menu entry
+set(CPACK_PACKAGE_EXECUTABLES brenvik Brenvik) # the Start-menu entry,
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)        # to the program at the folder's top
+set(CPACK_RESOURCE_FILE_LICENSE ${brenvik_license})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_NSIS_PACKAGE_NAME Brenvik)
 set(CPACK_NSIS_DISPLAY_NAME Brenvik)
@@ -45,5 +67,33 @@ set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/packaging/icons/brenvik.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME brenvik.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "https://www.tarnholm.example")
 set(CPACK_NSIS_CONTACT "brenvik@tarnholm.example")
-# A 64-bit installer: the program is 64-bit, and its Program Files is the 64-bit one.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+# An installed copy, older or not, is uninstalled first (silently under /S), so that
+# nothing it had and this one lacks stays behind.
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# A 64-bit installer: the program is 64-bit, and its Program Files is the 64-bit one. The
+# wizard's branding line names the program (CPack's own setting of it trims the line,
+# which Linux's makensis cannot), and the installer file has a version record.
+string(JOIN "\n" CPACK_NSIS_DEFINES
+  "Target amd64-unicode"
+  "BrandingText \"Brenvik ${BRENVIK_DISPLAY_VERSION}\""
+  "!include FileFunc.nsh"
+  "VIProductVersion ${PROJECT_VERSION}"
+  "VIFileVersion ${PROJECT_VERSION}"
+  "VIAddVersionKey ProductName Brenvik"
+  "VIAddVersionKey ProductVersion ${BRENVIK_VERSION_TEXT}"
+  "VIAddVersionKey CompanyName \"Tarnholm Inc.\""
+  "VIAddVersionKey FileDescription \"Brenvik ${BRENVIK_DISPLAY_VERSION} installer\""
+  "VIAddVersionKey FileVersion ${BRENVIK_VERSION_TEXT}"
+  "VIAddVersionKey LegalCopyright \"Copyright © ${BRENVIK_COPYRIGHT_YEARS} Tarnholm Inc.\"")
+# Settings › Apps: where it is, how large, and how IT removes it silently. The uninstaller
+# also takes the maker's key away once nothing else of the maker's is in it.
+set(brenvik_apps_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brenvik")
+string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+  "WriteRegStr SHCTX \"${brenvik_apps_key}\" InstallLocation \"$INSTDIR\""
+  "WriteRegStr SHCTX \"${brenvik_apps_key}\" QuietUninstallString '\"$INSTDIR\\Uninstall.exe\" /S'"
+  "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2"
+  "WriteRegDWORD SHCTX \"${brenvik_apps_key}\" EstimatedSize $0")
+string(JOIN "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+  "DeleteRegKey SHCTX \"Software\\Tarnholm Inc.\\Brenvik\""
+  "DeleteRegKey /ifempty SHCTX \"Software\\Tarnholm Inc.\"")
