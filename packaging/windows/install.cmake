@@ -41,11 +41,14 @@ install(FILES ${brenvik_license} DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 # Stripped where they are installed: the program's own targets by CPack, the DLLs here.
+# Then the program signed, where a certificate is named (packaging/windows/sign.sh).
 install(CODE "
   file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
   foreach(dll \${dlls})
     execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${dll} COMMAND_ERROR_IS_FATAL ANY)
-  endforeach()")
+  endforeach()
+  execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/sign.sh
+                          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/brenvik.exe\" COMMAND_ERROR_IS_FATAL ANY)")
 
 # What is written here reaches the installer's script as it stands ($INSTDIR, quotes).
 set(CPACK_VERBATIM_VARIABLES ON)
@@ -73,9 +76,12 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # A 64-bit installer: the program is 64-bit, and its Program Files is the 64-bit one. The
 # wizard's branding line names the program (CPack's own setting of it trims the line,
-# which Linux's makensis cannot), and the installer file has a version record.
+# which Linux's makensis cannot), the installer file has a version record, and it and the
+# uninstaller in it are signed as the program is.
 string(JOIN "\n" CPACK_NSIS_DEFINES
   "Target amd64-unicode"
+  "!finalize '${CMAKE_CURRENT_LIST_DIR}/sign.sh \"%1\"'"
+  "!uninstfinalize '${CMAKE_CURRENT_LIST_DIR}/sign.sh \"%1\"'"
   "BrandingText \"Brenvik ${BRENVIK_DISPLAY_VERSION}\""
   "!include FileFunc.nsh"
   "VIProductVersion ${PROJECT_VERSION}"

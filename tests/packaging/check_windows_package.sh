@@ -12,14 +12,16 @@
 #   nothing of the older copy; the Settings › Apps entry tells the version, where it is,
 #   its size and how to remove it silently; the Start-menu entry starts the program as a
 #   click does, and EXIT ends it; that silent removal leaves no file, folder, shortcut or
-#   registry key of Brenvik's or its maker's.
+#   registry key of Brenvik's or its maker's. Made with a throwaway code-signing
+#   certificate named, the installer, its uninstaller and the program it installs are
+#   signed with it.
 #   check_windows_package.sh BUILD_DIR PROJECT_VERSION
 # Exit 77 (skipped) where Wine, NSIS or Xvfb is missing.
 set -uo pipefail
 x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
 build=$(realpath "$1") # it is used after a cd
 . "$(dirname "$0")/../support/version.sh" "$2"
-for tool in wine makensis xvfb-run xdotool unzip; do
+for tool in wine makensis xvfb-run xdotool unzip openssl osslsigncode; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
 scratch=$(mktemp -d)
@@ -75,8 +77,14 @@ done
 (cd "$build" && cpack -G ZIP -B "$scratch/zip" >/dev/null) || { echo "failed: cpack -G ZIP"; exit 1; }
 unzip -p "$scratch"/zip/*.zip '*/License.txt' | cmp -s - License.txt || fail "the ZIP's License.txt is not the folder's"
 
-# The installer, and an older one that ships one file more, for Wine in a prefix of its own.
-(cd "$build" && cpack -G NSIS -B "$scratch/installer" >/dev/null) || { echo "failed: cpack -G NSIS"; exit 1; }
+# The installer, signed with a throwaway certificate, and an older one that ships one file
+# more, for Wine in a prefix of its own.
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$scratch/key.pem" -out "$scratch/cert.pem" \
+  -subj "/CN=Brenvik test signer" -days 1 2>/dev/null && printf throwaway >"$scratch/password" &&
+  openssl pkcs12 -export -inkey "$scratch/key.pem" -in "$scratch/cert.pem" -out "$scratch/cert.p12" \
+    -passout "file:$scratch/password" || { echo "failed: no throwaway certificate"; exit 1; }
+(cd "$build" && BRENVIK_SIGN_PKCS12=$scratch/cert.p12 BRENVIK_SIGN_PASSWORD_FILE=$scratch/password \
+  cpack -G NSIS -B "$scratch/installer" >/dev/null) || { echo "failed: cpack -G NSIS"; exit 1; }
 mkdir "$scratch/retired" && echo "shipped by the older copy alone" >"$scratch/retired/retired.txt"
 (cd "$build" && cpack -G NSIS -B "$scratch/older" -D "CPACK_INSTALLED_DIRECTORIES=$scratch/retired;." >/dev/null) ||
   { echo "failed: cpack -G NSIS, the older installer"; exit 1; }
@@ -86,10 +94,12 @@ for text in "$record_version" "Tarnholm Inc." "Brenvik $display_version installe
   [[ $details == *"$text"* ]] || fail "the installer's version record lacks \"$text\""
 done
 [[ $(strings -n 8 "$installer") == *"<dpiAware"* ]] || fail "the installer is not DPI-aware"
+signed() { osslsigncode verify -CAfile "$scratch/cert.pem" -in "$1" >/dev/null 2>&1; }
+signed "$installer" || fail "the installer is not signed"
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  installer=$1 older=$2 display_version=$3
-  . "$4"
+  installer=$1 older=$2 display_version=$3 certificate=$4
+  . "$5"
   wineboot -i >/dev/null 2>&1
   drive=$WINEPREFIX/drive_c
   installed="$drive/Program Files/Brenvik"
@@ -103,6 +113,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   [[ -f $installed/brenvik.exe && -f $installed/platforms/qwindows.dll && -f $installed/License.txt ]] ||
     fail "not installed in $installed"
   [[ -e $installed/retired.txt ]] && fail "installing over an older copy left what only the older one shipped"
+  for file in brenvik.exe Uninstall.exe; do
+    osslsigncode verify -CAfile "$certificate" -in "$installed/$file" >/dev/null 2>&1 || fail "the installed $file is not signed"
+  done
   entry=$(wine reg query "$apps" 2>/dev/null | tr -d "\r")
   value() { sed -n "s/^ *$1 *REG_[A-Z_]* *//p" <<<"$entry"; }
   [[ $(value DisplayVersion) == "$display_version" ]] || fail "the Apps entry says version $(value DisplayVersion)"
@@ -132,9 +145,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   for key in "$apps" "HKLM\Software\Tarnholm Inc." "HKCU\Software\Tarnholm Inc."; do
     wine reg query "$key" >/dev/null 2>&1 && fail "the uninstaller left the registry key $key"
   done
-  [[ $failed -eq 0 ]] && echo "installer: installed over an older copy, in Settings › Apps as $size KB, started from the Start menu, ended by EXIT, uninstalled silently with nothing left"
+  [[ $failed -eq 0 ]] && echo "installer: signed, installed over an older copy, in Settings › Apps as $size KB, started from the Start menu, ended by EXIT, uninstalled silently with nothing left"
   wineserver -k
   exit $failed
-' installer "$installer" "$older" "$display_version" "$x_window" || failed=1
+' installer "$installer" "$older" "$display_version" "$scratch/cert.pem" "$x_window" || failed=1
 echo "installer $(basename "$installer"): $(du -h "$installer" | cut -f1)"
 exit $failed
