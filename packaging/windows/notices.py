@@ -36,8 +36,6 @@ NOT_SHIPPED = {
     "xcb-xinput": "X11 only",
     "vera_font": "WebAssembly only",
     "dejayvu": "WebAssembly only",
-    "VulkanMemoryAllocator": "Vulkan is configured off",
-    "vulkan-xml-spec": "Vulkan is configured off",
     "libjpeg": "the JPEG plugin is configured off",
     "libpsl": "Qt Network is configured off",
     "psl": "Qt Network is configured off",
@@ -46,6 +44,8 @@ NOT_SHIPPED = {
     "cycle": "Qt Test, not shipped",
     "linuxperf": "Qt Test, not shipped",
 }
+# Vulkan, configured off, has attributions of its own: every Id that starts with it.
+NOT_SHIPPED_PREFIX = "vulkan"
 RULE = "=" * 78
 
 
@@ -60,7 +60,8 @@ def attributions(qt):
         entries = json.loads(path.read_text(encoding="utf-8"), strict=False)
         for entry in entries if isinstance(entries, list) else [entries]:
             ids.add(entry["Id"])
-            if entry["Id"] not in NOT_SHIPPED:
+            shipped = entry["Id"] not in NOT_SHIPPED
+            if shipped and not entry["Id"].lower().startswith(NOT_SHIPPED_PREFIX):
                 found.append((entry, path.parent))
     return sorted(found, key=lambda item: item[0]["Name"].lower()), ids
 
