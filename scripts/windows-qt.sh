@@ -35,7 +35,7 @@ if [[ -f $complete && -d $notices ]]; then
 fi
 if [[ ${1:-} == --check ]]; then
   if [[ -f $complete ]]; then
-    say "the Qt for Windows in $cache lacks its licence notices: make windows adds them (a minute)"
+    say "the Qt for Windows in $cache lacks its licence notices: make windows adds them (ten seconds)"
   elif [[ -d $work || -f $installing ]]; then
     say "the Qt for Windows in $cache is not complete (a build was interrupted): make windows resumes it"
   else
