@@ -95,10 +95,13 @@ string(JOIN "\n" CPACK_NSIS_DEFINES
   "VIAddVersionKey FileDescription \"Brenvik ${BRENVIK_DISPLAY_VERSION} installer\""
   "VIAddVersionKey FileVersion ${BRENVIK_VERSION_TEXT}"
   "VIAddVersionKey LegalCopyright \"Copyright © ${BRENVIK_COPYRIGHT_YEARS} Tarnholm Inc.\"")
-# Settings › Apps: where it is, how large, and how IT removes it silently. The uninstaller
-# also takes the maker's key away once nothing else of the maker's is in it.
+# Settings › Apps: where it is, how large, and how IT removes it silently; no Modify or
+# Repair button, as numbers (CPack writes them as text, which Windows does not read). The
+# uninstaller also takes the maker's key away once nothing else of the maker's is in it.
 set(brenvik_apps_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brenvik")
 string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+  "WriteRegDWORD SHCTX \"${brenvik_apps_key}\" NoModify 1"
+  "WriteRegDWORD SHCTX \"${brenvik_apps_key}\" NoRepair 1"
   "WriteRegStr SHCTX \"${brenvik_apps_key}\" InstallLocation \"$INSTDIR\""
   "WriteRegStr SHCTX \"${brenvik_apps_key}\" QuietUninstallString '\"$INSTDIR\\Uninstall.exe\" /S'"
   "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2"

@@ -123,6 +123,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   size=$(( $(value EstimatedSize) )) folder=$(du -sk "$installed" | cut -f1)
   (( size > 0 && size * 10 >= folder * 9 && size * 10 <= folder * 11 )) ||
     fail "the Apps entry says $size KB; the folder holds $folder KB"
+  for flag in NoModify NoRepair; do # numbers, as Windows reads them
+    grep -qE "^ *$flag +REG_DWORD +0x1$" <<<"$entry" || fail "the Apps entry has no number $flag"
+  done
   quiet=$(value QuietUninstallString)
   [[ $quiet == "\"C:\Program Files\Brenvik\Uninstall.exe\" /S" ]] || fail "the Apps entry removes it silently with [$quiet]"
 
