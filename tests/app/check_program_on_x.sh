@@ -2,17 +2,22 @@
 # The program itself on an X server (Xvfb), run twice. Both times its window is mapped with
 # its title, Tab x5 takes the focus from CU to the ambient button, Return and then Space
 # step it, and a click on EXIT, where the window shows it, ends the program with 0. The
-# first time each key is tapped; the second time each is held for 2 s (the X server
-# repeats it as it does a held physical key), and the window must show what the taps
-# showed: one step a press. Exit 77 (skipped) where Xvfb, xdotool or ImageMagick is missing.
+# first time the window starts as the screenshot tool draws it (the same fonts and
+# colours: main() sets them up as the tests do), and each key is tapped; the second time
+# each is held for 2 s (the X server repeats it as it does a held physical key), and the
+# window must show what the taps showed: one step a press.
+#   check_program_on_x.sh PROGRAM SCREENSHOT_TOOL
+# Exit 77 (skipped) where Xvfb, xdotool or ImageMagick is missing.
 set -uo pipefail
 x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
-program=$1
+program=$1 screenshots=$2
 for tool in xvfb-run xdotool import compare; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 "$screenshots" light "$scratch" >/dev/null 2>&1 ||
+  { echo "failed: the screenshot tool drew nothing"; exit 1; }
 exec xvfb-run -a bash -c '
   program=$1 scratch=$2
   . "$3"
@@ -32,6 +37,11 @@ exec xvfb-run -a bash -c '
     window=$(window_named "NEC 2017-2023 Brenvik" 20)
     [[ -n "$window" ]] || { echo "failed: no window mapped"; kill $pid; exit 1; }
     xdotool windowfocus --sync "$window" && sleep 0.5
+    if [[ $1 == tap ]]; then
+      picture "$scratch/start.png"
+      same "$scratch/start.png" "$scratch/main-window.png" ||
+        { echo "failed: the window starts otherwise than the screenshot tool draws it"; kill $pid; exit 1; }
+    fi
     for _ in 1 2 3 4 5; do xdotool key Tab; done
     for key in Return space; do
       if [[ $1 == tap ]]; then xdotool key $key; else xdotool keydown $key; sleep 2; xdotool keyup $key; fi
