@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <utility>
 
 namespace forms {
 
@@ -12,31 +11,36 @@ namespace {
 // Qt flags the two as a repeat only when the press is already in its queue as it handles
 // the release; on a busy machine they come apart, and the press counts as a new one (and
 // so does Qt's own Space on a push button). A key press with the timestamp of the release
-// just before it can only be such a repeat: a finger takes far longer than a millisecond
-// to lift a key and press it again. The release before it still reaches the widgets, so
-// Space clicks once, as on a real release.
+// of the same key just before it can only be such a repeat: a finger takes far longer than
+// a millisecond to lift a key and press it again. Keys passed on without a time of their
+// own (0, as some screen readers send them) are never taken for repeats. The release
+// before it still reaches the widgets, so Space clicks once, as on a real release.
 class HeldKeyFilter : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        const bool press = event->type() == QEvent::KeyPress;
-        if (!press && event->type() != QEvent::KeyRelease)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
         const auto* key = static_cast<const QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter &&
-            key->key() != Qt::Key_Space)
-            return false;
-        if (!press) {
-            lastRelease_ = {key->key(), key->timestamp()};
-            return false;
-        }
-        return lastRelease_ == std::pair(key->key(), key->timestamp());
+        const KeyEvent seen{event->type(), key->key(), key->timestamp()};
+        const bool presses =
+            seen.key == Qt::Key_Return || seen.key == Qt::Key_Enter || seen.key == Qt::Key_Space;
+        const bool repeat = presses && seen.type == QEvent::KeyPress && seen.time != 0 &&
+                            last_.type == QEvent::KeyRelease && last_.key == seen.key &&
+                            last_.time == seen.time;
+        last_ = seen; // the window sees each event first, then the widget with the focus
+        return repeat;
     }
 
 private:
-    std::pair<int, quint64> lastRelease_{Qt::Key_unknown, 0};
+    struct KeyEvent {
+        QEvent::Type type = QEvent::None;
+        int key = Qt::Key_unknown;
+        quint64 time = 0;
+    };
+    KeyEvent last_;
 };
 
 } // namespace
