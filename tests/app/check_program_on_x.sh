@@ -32,9 +32,15 @@ exec xvfb-run -a bash -c '
   }
   # run tap|hold: the program started, Return and Space tapped or held on the ambient
   # button, the window pictured after each, then EXIT clicked.
-  run() {
+  start() {
     env -u QT_QPA_PLATFORM "$program" & pid=$!
     window=$(window_named "NEC 2017-2023 Brenvik" 20)
+  }
+  run() {
+    # On a busy machine the X server of xvfb-run now and then refuses a program its
+    # first connection ("could not connect to display"): then once more.
+    start
+    [[ -n "$window" ]] || { kill $pid 2>/dev/null; start; }
     [[ -n "$window" ]] || { echo "failed: no window mapped"; kill $pid; exit 1; }
     xdotool windowfocus --sync "$window" && sleep 0.5
     if [[ $1 == tap ]]; then
