@@ -12,9 +12,9 @@ namespace {
 // the release; on a busy machine they come apart, and the press counts as a new one (and
 // so does Qt's own Space on a push button). A key press with the timestamp of the release
 // of the same key just before it can only be such a repeat: a finger takes far longer than
-// a millisecond to lift a key and press it again. Keys passed on without a time of their
-// own (0, as some screen readers send them) are never taken for repeats. The release
-// before it still reaches the widgets, so Space clicks once, as on a real release.
+// a millisecond to lift a key and press it again. A key with no time (0) is never taken
+// for a repeat. The release before it still reaches the widgets, so Space clicks once, as
+// on a real release.
 class HeldKeyFilter : public QObject {
 public:
     using QObject::QObject;
