@@ -81,24 +81,27 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # wizard's branding line names the program (CPack's own setting of it trims the line,
 # which Linux's makensis cannot), the installer file has a version record, and it and the
 # uninstaller in it are signed as the program is.
+set(brenvik_sign "'${CMAKE_CURRENT_LIST_DIR}/sign.sh \"%1\"'")
 string(JOIN "\n" CPACK_NSIS_DEFINES
   "Target amd64-unicode"
-  "!finalize '${CMAKE_CURRENT_LIST_DIR}/sign.sh \"%1\"'"
-  "!uninstfinalize '${CMAKE_CURRENT_LIST_DIR}/sign.sh \"%1\"'"
+  "!finalize ${brenvik_sign}"
+  "!uninstfinalize ${brenvik_sign}"
   "BrandingText \"Brenvik ${BRENVIK_DISPLAY_VERSION}\""
   "!include FileFunc.nsh"
   "VIProductVersion ${PROJECT_VERSION}"
   "VIFileVersion ${PROJECT_VERSION}"
   "VIAddVersionKey ProductName Brenvik"
   "VIAddVersionKey ProductVersion ${BRENVIK_VERSION_TEXT}"
-  "VIAddVersionKey CompanyName \"Tarnholm Inc.\""
+  "VIAddVersionKey CompanyName \"${CPACK_PACKAGE_VENDOR}\""
   "VIAddVersionKey FileDescription \"Brenvik ${BRENVIK_DISPLAY_VERSION} installer\""
   "VIAddVersionKey FileVersion ${BRENVIK_VERSION_TEXT}"
-  "VIAddVersionKey LegalCopyright \"Copyright © ${BRENVIK_COPYRIGHT_YEARS} Tarnholm Inc.\"")
+  "VIAddVersionKey LegalCopyright \"Copyright © ${BRENVIK_COPYRIGHT_YEARS} ${CPACK_PACKAGE_VENDOR}\"")
 # Settings › Apps: where it is, how large, and how IT removes it silently; no Modify or
 # Repair button, as numbers (CPack writes them as text, which Windows does not read). The
 # uninstaller also takes the maker's key away once nothing else of the maker's is in it.
-set(brenvik_apps_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brenvik")
+set(brenvik_maker_key "Software\\${CPACK_PACKAGE_VENDOR}")
+set(brenvik_apps_key
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${CPACK_PACKAGE_INSTALL_DIRECTORY}")
 string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
   "WriteRegDWORD SHCTX \"${brenvik_apps_key}\" NoModify 1"
   "WriteRegDWORD SHCTX \"${brenvik_apps_key}\" NoRepair 1"
@@ -107,5 +110,5 @@ string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
   "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2"
   "WriteRegDWORD SHCTX \"${brenvik_apps_key}\" EstimatedSize $0")
 string(JOIN "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-  "DeleteRegKey SHCTX \"Software\\Tarnholm Inc.\\Brenvik\""
-  "DeleteRegKey /ifempty SHCTX \"Software\\Tarnholm Inc.\"")
+  "DeleteRegKey SHCTX \"${brenvik_maker_key}\\${CPACK_PACKAGE_INSTALL_DIRECTORY}\""
+  "DeleteRegKey /ifempty SHCTX \"${brenvik_maker_key}\"")

@@ -30,12 +30,12 @@ exec xvfb-run -a bash -c '
       mv "$scratch/next.png" "$1"; sleep 0.2
     done
   }
-  # run tap|hold: the program started, Return and Space tapped or held on the ambient
-  # button, the window pictured after each, then EXIT clicked.
   start() {
     env -u QT_QPA_PLATFORM "$program" & pid=$!
     window=$(window_named "NEC 2017-2023 Brenvik" 20)
   }
+  # run tap|hold: the program started, Return and Space tapped or held on the ambient
+  # button, the window pictured after each, then EXIT clicked.
   run() {
     # On a busy machine the X server of xvfb-run now and then refuses a program its
     # first connection ("could not connect to display"): then once more.
