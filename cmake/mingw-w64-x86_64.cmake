@@ -1,7 +1,8 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (the posix thread model, which
 # Qt needs). Used for Qt itself and for the program; for the program, BRENVIK_WINDOWS_QT
 # names the Qt for Windows to build against (scripts/windows-qt.sh makes it), whose tools
-# (moc, rcc, uic) are the host's own Qt of the same version. The tests run through Wine.
+# (moc, rcc, uic) are those of the installed Qt of the same version (in the Debian 13 of
+# scripts/windows-env.sh). The tests run through Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

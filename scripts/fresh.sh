@@ -18,12 +18,7 @@ verdict() {
 }
 [[ $(id -u) -eq 0 ]] || { verdict "not run: it needs root (debootstrap, mount, chroot)"; exit 2; }
 
-# The first Debian mirror of the host's apt sources, deb822 or one-line style.
-mirror=$(sed -n 's/^URIs: *\([^ ]*\).*/\1/p' /etc/apt/sources.list.d/*.sources 2>/dev/null |
-           grep -v security | head -n 1)
-[[ -n "$mirror" ]] ||
-  mirror=$(sed -n 's/^deb \(\[[^]]*\] \)\?\([^ ]*\) .*/\2/p' /etc/apt/sources.list 2>/dev/null |
-             grep -v security | head -n 1)
+. scripts/debian-mirror.sh
 [[ -n "$mirror" ]] || { verdict "not run: no Debian mirror in the host's apt sources"; exit 2; }
 
 root=$(mktemp -d /var/tmp/brenvik-fresh-XXXXXX)

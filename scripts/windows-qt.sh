@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Qt for 64-bit Windows, cross-built with MinGW-w64 from Debian's own source package of
-# the host's Qt (whose moc, rcc and uic the cross build uses, so the versions must match),
-# once, into a cache outside the checkout:
+# the Qt installed where it runs (whose moc, rcc and uic the cross build uses, so the
+# versions must match; scripts/windows.sh runs it in the Debian 13 of the Windows build,
+# whose Qt is 6.8, a long-term-support release), once, into a cache outside the checkout:
 #   windows-qt.sh           builds it where the cache holds no complete one; prints its path
 #   windows-qt.sh --check   prints its path where it is complete, else says why and exits 3
 # The cache is $BRENVIK_WINDOWS_QT, else ${XDG_CACHE_HOME:-~/.cache}/brenvik/qt-VERSION-mingw.
@@ -20,7 +21,7 @@ say() { echo "windows-qt: $*" >&2; }
 fail() { say "$*"; exit 1; }
 
 host=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null) ||
-  fail "the host's Qt tools are not installed: run scripts/install-deps.sh windows first"
+  fail "Qt's tools are not installed: run scripts/install-deps.sh windows first"
 version=${host%%+*}
 version=${version%%-*}
 cache=${BRENVIK_WINDOWS_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/brenvik/qt-$version-mingw}
@@ -49,7 +50,7 @@ fi
 
 . "$(dirname "$0")/step.sh"
 
-# Debian's source of the host's Qt, from the archives the machine installs its packages
+# Debian's source of the installed Qt, from the archives the machine installs its packages
 # from: a private apt configuration turns their deb entries into deb-src entries, so that
 # none needs to be added to the system's.
 fetch_source() {
@@ -79,16 +80,17 @@ fetch_source() {
 
 # Only what the program needs; and two settings forced. Debian's source leaves out the
 # Wintab header of the Windows plugin's tablet support: tablet events are off (the
-# program takes no tablet input). Qt 6.4 builds its DirectWrite 3 font database only
-# with Direct2D, which is off, yet the Windows plugin asks for it: off too (the plugin's
-# default font database is GDI's anyway). OpenGL stays on: without it the Windows
-# platform plugin of Qt 6.4 does not compile.
+# program takes no tablet input). DirectWrite 3 is off, which keeps the Windows plugin on
+# GDI's font database, as Qt 6.4 was: the program's bitmap MS Sans Serif is a face that
+# only GDI lists. Direct2D is on: Qt 6.8's font database does not compile without it
+# where DirectWrite is on. OpenGL stays on: the Windows platform plugin does not compile
+# without it (it loads opengl32 only when asked to).
 options=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
          -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$cache"
          -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
          -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
          -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
-         -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+         -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=ON
          -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
          -DFEATURE_tabletevent=OFF -DFEATURE_directwrite3=OFF)
 configure() {

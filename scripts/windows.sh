@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Brenvik for 64-bit Windows, cross-built on Debian from Debian's own packages and tested
-# under Wine:
-#   windows.sh all    Qt for Windows where the cache has none (scripts/windows-qt.sh, about
-#                     half an hour on two cores, once), then the program and its tests, its
-#                     folder, ZIP and installer, then the tests under Wine (make windows)
-#   windows.sh test   the program and its tests under Wine where the cached Qt is there;
-#                     never builds Qt: says so and stops where it is not (make windows-test)
+# Brenvik for 64-bit Windows, cross-built from Debian 13's own packages and tested under
+# its Wine 10, in the Debian 13 that scripts/windows-env.sh keeps in the cache (whatever
+# Debian the machine runs):
+#   windows.sh all    that Debian 13 where there is none (a few minutes, once), Qt for
+#                     Windows where the cache has none (scripts/windows-qt.sh, about half an
+#                     hour on two cores, once), then the program and its tests, its folder,
+#                     ZIP and installer, then the tests under Wine (make windows)
+#   windows.sh test   the program and its tests under Wine where both are there; never
+#                     makes either: says so and stops where one is not (make windows-test)
 # The build tree is $BUILD_DIR (build-windows unless set); the folder, the ZIP and the
 # installer land in it as brenvik-VERSION-win64, .zip and .exe.
 set -euo pipefail
@@ -15,6 +17,20 @@ build=${BUILD_DIR:-build-windows}
 say() { echo "windows: $*"; }
 
 . scripts/step.sh
+
+# On the machine itself: the same, in the Debian 13 of the Windows build.
+if [[ ! -f /etc/brenvik-windows-env ]]; then
+  if [[ $mode == test ]]; then
+    if ! env=$(scripts/windows-env.sh check 2>&1); then
+      say "the tests of the Windows build are skipped: $env"
+      exit 0
+    fi
+  else
+    make_env() { scripts/windows-env.sh make >/dev/null; }
+    step "the Debian 13 of the Windows build" make_env
+  fi
+  exec scripts/windows-env.sh run scripts/windows.sh "$mode"
+fi
 
 if [[ $mode == test ]]; then
   if ! qt=$(scripts/windows-qt.sh --check 2>&1); then
@@ -27,8 +43,12 @@ else
   qt=$(scripts/windows-qt.sh)
 fi
 
+# Configured afresh where the tree was made against another Qt for Windows.
 configure() {
-  cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+  local fresh=()
+  [[ -f $build/CMakeCache.txt ]] && ! grep -qx "BRENVIK_WINDOWS_QT:[A-Z]*=$qt" "$build/CMakeCache.txt" &&
+    fresh=(--fresh)
+  cmake -S . -B "$build" "${fresh[@]}" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
     -DBRENVIK_WINDOWS_QT="$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build/configure.log" 2>&1 ||
     { cat "$build/configure.log"; return 1; }
 }

@@ -39,7 +39,7 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_L
              ${BRENVIK_WINDOWS_QT}/notices/debian-version)
 install(FILES ${brenvik_license} DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles) # Windows 10's and 11's
 # Stripped where they are installed: the program's own targets by CPack, the DLLs here.
 # Then the program signed, where a certificate is named (packaging/windows/sign.sh).
 install(CODE "

@@ -49,7 +49,7 @@ done
 for dll in *.dll; do
   grep -q " $dll\$" <<<"$imported" || fail "$dll is shipped but nothing imports it"
 done
-for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
+for plugin in platforms/qwindows.dll styles/qmodernwindowsstyle.dll; do
   [[ -f $plugin ]] || fail "$plugin is not shipped"
 done
 for file in $all; do
