@@ -52,7 +52,7 @@ screenshots:
 	$(DARK_DESKTOP) env QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/brenvik-screenshots dark docs
 	$(DARK_DESKTOP) env QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/brenvik-screenshots dark docs @2x
 	@if [ -f build-windows/brenvik.exe ]; then \
-	  tests/app/check_program_under_wine.sh build-windows docs/windows-wine.png; \
+	  scripts/windows-env.sh run tests/app/check_program_under_wine.sh build-windows docs/windows-wine.png; \
 	else echo "docs/windows-wine.png left as it is: no Windows build (make windows)"; fi
 
 # Robustness runs (CI runs them all after `make test`): libFuzzer targets for
@@ -101,9 +101,10 @@ format:
 	@git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format $(if $(FIX),-i,--dry-run --Werror)
 
 # Brenvik for Windows, cross-built with MinGW-w64 against a Qt for Windows built once from
-# Debian's source package into ~/.cache/brenvik (about half an hour on two cores), tested under
-# Wine: the folder, ZIP and installer in build-windows/. windows-test (CI) runs the tests
-# where that Qt is there, and never builds it.
+# Debian's source package, both in a Debian 13 made once, all kept in ~/.cache/brenvik
+# (about half an hour on two cores), and tested under Wine 10: the folder, ZIP and
+# installer in build-windows/. windows-test (CI) runs the tests where that Debian 13 and
+# Qt are there, and never makes them.
 windows:
 	scripts/windows.sh all
 

@@ -25,6 +25,9 @@ if(BRENVIK_WINDOWS_QT)
   list(APPEND CMAKE_PREFIX_PATH ${BRENVIK_WINDOWS_QT})
   set(QT_HOST_PATH /usr)
   set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+  # The targets of Qt's plugins (the folder ships the Windows platform and styles), which
+  # Debian's Qt 6.8 defines only when asked to.
+  set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/under-wine.sh
                                      ${BRENVIK_WINDOWS_QT})
 endif()

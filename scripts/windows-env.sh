@@ -78,6 +78,7 @@ make_env() {
   } | "${as_root[@]}" tee "$partial/etc/apt/sources.list" >/dev/null
   say "installing what the Windows build needs into it"
   in_env "$partial" 0:0 true >>"$log" 2>&1 || fail "installing into Debian 13 failed: see $log"
+  "${as_root[@]}" find "$partial/var/cache/apt/archives" -name '*.deb' -delete # half a gigabyte
   date -u +"Debian 13 for the Windows build, made %F" | "${as_root[@]}" tee "$partial/$stamp" >/dev/null
   "${as_root[@]}" mv "$partial" "$env_root"
 }

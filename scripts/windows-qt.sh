@@ -9,9 +9,10 @@
 # It counts as complete only with the stamp written after the last file is installed; the
 # source and the build tree live beside it (CACHE.work) until then, so an interrupted run
 # is resumed by the next one, and a half-installed cache is installed again. Beside Qt it
-# keeps, in CACHE/notices, what the source says of its licences: Qt's licence texts, the
+# keeps, in CACHE/notices, what the source says of its licences (Qt's licence texts, the
 # attributions of the third-party code in it with their licence files, and Debian's
-# copyright file; a cache made before it kept them gets them from the source again.
+# copyright file) and the compiler it was built with; a cache made before it kept them
+# gets them from the source again.
 # Only what the program and its tests need is built: Core, Gui, Widgets, Test, OpenGL (the
 # Windows platform plugin cannot do without it), the windows and offscreen platforms and
 # the Windows styles.
@@ -116,6 +117,8 @@ keep_notices() {
   cp -r "$source/LICENSES" "$partial/"
   cp "$source/debian/copyright" "$partial/debian-copyright"
   echo "$host" >"$partial/debian-version"
+  echo "Debian $(. /etc/os-release && echo "$VERSION_ID")'s MinGW-w64 (g++-mingw-w64-x86-64-posix $(
+        dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix), posix threads)" >"$partial/compiler"
   printf '%s\n' "${options[@]}" | sed "s|$root/||; s|$cache|PREFIX|" >"$partial/configure-options"
   while read -r json; do
     folder=$(dirname "$json")

@@ -8,7 +8,7 @@ say them:
 TERMS is Brenvik's part (the program's terms and disclaimer). QT_NOTICES is what
 scripts/windows-qt.sh kept of Qt's source: LICENSES/, the qt_attribution.json files of
 the third-party code with their licence files, Debian's copyright file, the Debian
-version and the configure options. RUNTIME_DLL are the MinGW-w64 runtime's DLLs: their
+version, the compiler and the configure options. RUNTIME_DLL are the MinGW-w64 runtime's DLLs: their
 notices come from the copyright files of the Debian packages that hold them. OUTPUT is
 UTF-8 with a byte-order mark and CR LF line ends, as Notepad and the installer's licence
 page read it.
@@ -34,13 +34,13 @@ NOT_SHIPPED = {
     "qeventdispatcher_cf": "macOS only",
     "cocoa-platform-plugin": "macOS only",
     "xcb-xinput": "X11 only",
-    "vera_font": "WebAssembly only",
     "dejayvu": "WebAssembly only",
     "libjpeg": "the JPEG plugin is configured off",
     "libpsl": "Qt Network is configured off",
-    "psl": "Qt Network is configured off",
+    "psl-data": "Qt Network is configured off",
     "libdbus-1-headers": "Qt D-Bus is configured off",
     "valgrind": "Qt Test, not shipped",
+    "catch2": "Qt Test, not shipped",
     "cycle": "Qt Test, not shipped",
     "linuxperf": "Qt Test, not shipped",
 }
@@ -149,7 +149,7 @@ def main():
         "Brenvik for Windows ships, beside brenvik.exe, software made by others, each part\n"
         "under its own licence, which follows in full:\n\n"
         f"  1. Qt {version}: Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll,\n"
-        "     platforms\\qwindows.dll and styles\\qwindowsvistastyle.dll;\n"
+        "     platforms\\qwindows.dll and styles\\qmodernwindowsstyle.dll;\n"
         "  2. the code by others that Qt builds into those DLLs;\n"
         "  3. the MinGW-w64 runtime: libstdc++-6.dll, libgcc_s_seh-1.dll and\n"
         "     libwinpthread-1.dll.\n\n"
@@ -158,6 +158,7 @@ def main():
     )
 
     options = (qt / "configure-options").read_text().split()
+    compiler = (qt / "compiler").read_text().strip()
     text.append(heading(f"1. Qt {version}"))
     text.append(
         f"Qt is Copyright (C) The Qt Company Ltd. and other contributors. Brenvik uses Qt\n"
@@ -166,8 +167,8 @@ def main():
         "text ends this file.\n\n"
         f"The Qt DLLs were built, with no change of ours, from Debian's qt6-base source\n"
         f"package version {debian_version} (Qt {version} with Debian's patches),\n"
-        "cross-compiled with Debian 12's MinGW-w64 (GCC, posix threads) and these CMake\n"
-        "options, as Brenvik's build script scripts/windows-qt.sh sets them:\n\n"
+        f"cross-compiled with {compiler}\n"
+        "and these CMake options, as Brenvik's build script scripts/windows-qt.sh sets them:\n\n"
         + "\n".join(f"    {option}" for option in options)
         + "\n\n"
         "Where to get that source: from Debian's archive, with\n"
@@ -193,8 +194,10 @@ def main():
     for entry, folder in entries:
         name = entry["Name"] + (f" {entry['Version']}" if entry.get("Version") else "")
         part = [f"\n\n{'-' * 78}\n{name}", f"In Qt: {entry.get('QtUsage', '').strip()}"]
-        if entry.get("Copyright"):
-            part.append(f"Copyright:\n{entry['Copyright'].strip()}")
+        copyright = entry.get("Copyright")
+        if copyright:  # one text, or (Qt 6.8) a list of lines
+            copyright = "\n".join(copyright) if isinstance(copyright, list) else copyright
+            part.append(f"Copyright:\n{copyright.strip()}")
         part.append(f"Licence: {entry['License']}")
         if entry.get("LicenseFile"):
             file = (folder / entry["LicenseFile"]).resolve()

@@ -97,6 +97,14 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnholm.brenvik"));
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
+#ifdef Q_OS_WIN
+    // The windows are laid out for the Windows 10 style, which Qt picks on Windows 10 and
+    // used to pick on 11 as well. Its Windows 11 style leaves a list's row less room (the
+    // size list cuts its "14 AWG"): Windows 11 gets the Windows 10 style too, unless -style
+    // or QT_STYLE_OVERRIDE asks for another.
+    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
+        qputenv("QT_STYLE_OVERRIDE", "windowsvista");
+#endif
     QApplication app(argc, argv);
     forms::loadFonts();
     forms::pressOncePerHeldKey();

@@ -10,12 +10,14 @@
 #   Wine's shell writes the address with a closing "/", the same address);
 #   OK closes that window;
 # - EXIT ends the program with 0.
-#   check_program_under_wine.sh BUILD_DIR [PICTURE.png]
-# With PICTURE, the window after the ambient click is saved there (make screenshots).
+#   check_program_under_wine.sh BUILD_DIR [PICTURE.png [SAME_AS.png]]
+# With PICTURE, the window after the ambient click is saved there (make screenshots), and
+# with SAME_AS, it must be that picture, pixel for pixel. BRENVIK_WINE_WINDOWS names the
+# Windows version Wine reports (win10, win11), if set: Qt's choice of style follows it.
 # Exit 77 (skipped) where Wine, Xvfb, xdotool or ImageMagick is missing.
 set -uo pipefail
 x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
-build=$1 picture=${2:-}
+build=$1 picture=${2:-} same_as=${3:-}
 for tool in wine xvfb-run xdotool import convert; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
@@ -29,12 +31,15 @@ for opener in xdg-open xdg-email; do
 done
 
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" PATH=$scratch/bin:$PATH
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   scratch=$1 picture=$2
   . "$3"
   failed=0
   fail() { echo "failed: $*"; failed=1; }
   wineboot -i >/dev/null 2>&1 || { echo "failed: Wine could not make its prefix"; exit 1; }
+  if [[ -n ${BRENVIK_WINE_WINDOWS:-} ]]; then # win10, win11: the style Qt picks follows it
+    wine reg add "HKCU\\Software\\Wine" /v Version /d "$BRENVIK_WINE_WINDOWS" /f >/dev/null 2>&1
+  fi
   # Where a window is: "X Y WIDTH HEIGHT" of its client area.
   place() { xdotool getwindowgeometry --shell "$1" | sed -n "s/^[XYWIDTHEG]*=//p" | tr "\n" " "; }
 
@@ -89,4 +94,10 @@ exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   fi
   wineserver -k
   exit $failed
-' session "$scratch" "$picture" "$x_window"
+' session "$scratch" "$picture" "$x_window" || exit 1
+if [[ -n $same_as ]]; then
+  differ=$(compare -metric AE "$same_as" "$picture" null: 2>&1)
+  [[ $differ == 0 ]] ||
+    { echo "failed: the window differs from $same_as in ${differ} pixels"; exit 1; }
+  echo "the window is the same, pixel for pixel, as $(basename "$same_as")"
+fi
