@@ -9,39 +9,52 @@
 //   uia_client.exe TITLE
 // Output is UTF-8. Exit 0 at the end; 1 where no window has the title within 30 seconds or
 // UI Automation gives no element for it.
-#include <windows.h>
-#include <ole2.h>
-#include <uiautomation.h>
-
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <ole2.h>
 #include <string>
+#include <uiautomation.h>
+#include <windows.h> // first: the other Windows headers build on it
 
 namespace {
 
 std::string utf8(const wchar_t* text) {
     std::string out(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), static_cast<int>(out.size()), nullptr,
+                        nullptr);
     out.pop_back(); // the closing null
     return out;
 }
 
 const char* typeName(int type) {
     switch (type) {
-    case UIA_ButtonControlTypeId: return "button";
-    case UIA_ComboBoxControlTypeId: return "combo box";
-    case UIA_EditControlTypeId: return "edit";
-    case UIA_HyperlinkControlTypeId: return "link";
-    case UIA_ListControlTypeId: return "list";
-    case UIA_ListItemControlTypeId: return "list item";
-    case UIA_TextControlTypeId: return "text";
-    case UIA_GroupControlTypeId: return "group";
-    case UIA_WindowControlTypeId: return "window";
-    case UIA_PaneControlTypeId: return "pane";
-    case UIA_TitleBarControlTypeId: return "title bar";
-    case UIA_ScrollBarControlTypeId: return "scroll bar";
-    default: return nullptr;
+    case UIA_ButtonControlTypeId:
+        return "button";
+    case UIA_ComboBoxControlTypeId:
+        return "combo box";
+    case UIA_EditControlTypeId:
+        return "edit";
+    case UIA_HyperlinkControlTypeId:
+        return "link";
+    case UIA_ListControlTypeId:
+        return "list";
+    case UIA_ListItemControlTypeId:
+        return "list item";
+    case UIA_TextControlTypeId:
+        return "text";
+    case UIA_GroupControlTypeId:
+        return "group";
+    case UIA_WindowControlTypeId:
+        return "window";
+    case UIA_PaneControlTypeId:
+        return "pane";
+    case UIA_TitleBarControlTypeId:
+        return "title bar";
+    case UIA_ScrollBarControlTypeId:
+        return "scroll bar";
+    default:
+        return nullptr;
     }
 }
 
@@ -66,7 +79,8 @@ UiaCondition trueCondition{ConditionType_True};
 
 // The element in direction `to` from `node`, or null.
 HUIANODE navigate(HUIANODE node, NavigateDirection to) {
-    UiaCacheRequest request{&trueCondition, TreeScope_Element, nullptr, 0, nullptr, 0, AutomationElementMode_Full};
+    UiaCacheRequest request{
+        &trueCondition, TreeScope_Element, nullptr, 0, nullptr, 0, AutomationElementMode_Full};
     SAFEARRAY* data = nullptr;
     BSTR structure = nullptr;
     HUIANODE next = nullptr;
@@ -145,9 +159,11 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("UiaNodeFromHandle failed: 0x%08lx\n", static_cast<unsigned long>(result));
         return 1;
     }
-    UiaCacheRequest request{&trueCondition, TreeScope_Element, nullptr, 0, nullptr, 0, AutomationElementMode_Full};
+    UiaCacheRequest request{
+        &trueCondition, TreeScope_Element, nullptr, 0, nullptr, 0, AutomationElementMode_Full};
     HUIAEVENT event = nullptr;
-    result = UiaAddEvent(root, UIA_NotificationEventId, onEvent, TreeScope_Subtree, nullptr, 0, &request, &event);
+    result = UiaAddEvent(root, UIA_NotificationEventId, onEvent, TreeScope_Subtree, nullptr, 0,
+                         &request, &event);
     std::printf("UiaAddEvent(notification) returned 0x%08lx\n", static_cast<unsigned long>(result));
     std::fflush(stdout);
 
