@@ -76,31 +76,37 @@ std::wstring property(HUIANODE node, PROPERTYID id) {
 }
 
 UiaCondition trueCondition{ConditionType_True};
+UiaCacheRequest elementAlone{
+    &trueCondition, TreeScope_Element, nullptr, 0, nullptr, 0, AutomationElementMode_Full};
+
+// The element that data handed back by UI Automation starts with, or null.
+HUIANODE firstElement(SAFEARRAY* data) {
+    HUIANODE element = nullptr;
+    LONG index[2] = {0, 0};
+    VARIANT value;
+    VariantInit(&value);
+    if (data && SUCCEEDED(SafeArrayGetElement(data, index, &value)))
+        UiaHUiaNodeFromVariant(&value, &element);
+    return element;
+}
 
 // The element in direction `to` from `node`, or null.
 HUIANODE navigate(HUIANODE node, NavigateDirection to) {
-    UiaCacheRequest request{
-        &trueCondition, TreeScope_Element, nullptr, 0, nullptr, 0, AutomationElementMode_Full};
     SAFEARRAY* data = nullptr;
     BSTR structure = nullptr;
     HUIANODE next = nullptr;
-    if (SUCCEEDED(UiaNavigate(node, to, &trueCondition, &request, &data, &structure)) && data) {
-        LONG index[2] = {0, 0};
-        VARIANT value;
-        VariantInit(&value);
-        if (SUCCEEDED(SafeArrayGetElement(data, index, &value)))
-            UiaHUiaNodeFromVariant(&value, &next);
+    if (SUCCEEDED(UiaNavigate(node, to, &trueCondition, &elementAlone, &data, &structure)))
+        next = firstElement(data);
+    if (data)
         SafeArrayDestroy(data);
-    }
     SysFreeString(structure);
     return next;
 }
 
 std::mutex output; // the events come on a thread of their own
 
-void walk(HUIANODE node, int depth, int& elements) {
-    if (depth > 12 || ++elements > 500)
-        return;
+// One line of the tree: the element's type, name, value, focus and whether it is hidden.
+void describe(HUIANODE node, int depth) {
     const std::wstring type = property(node, UIA_ControlTypePropertyId);
     const char* known = typeName(type.empty() ? 0 : std::stoi(type));
     const std::wstring value = property(node, UIA_ValueValuePropertyId);
@@ -113,6 +119,12 @@ void walk(HUIANODE node, int depth, int& elements) {
     if (property(node, UIA_IsOffscreenPropertyId) == L"1")
         std::printf(" hidden");
     std::printf("\n");
+}
+
+void walk(HUIANODE node, int depth, int& elements) {
+    if (depth > 12 || ++elements > 500)
+        return;
+    describe(node, depth);
     for (HUIANODE child = navigate(node, NavigateDirection_FirstChild); child;) {
         walk(child, depth + 1, elements);
         HUIANODE next = navigate(child, NavigateDirection_NextSibling);
@@ -123,12 +135,7 @@ void walk(HUIANODE node, int depth, int& elements) {
 
 void WINAPI onEvent(UiaEventArgs* args, SAFEARRAY* data, BSTR) {
     std::wstring from;
-    LONG index[2] = {0, 0};
-    VARIANT value;
-    VariantInit(&value);
-    HUIANODE sender = nullptr;
-    if (data && SUCCEEDED(SafeArrayGetElement(data, index, &value)) &&
-        SUCCEEDED(UiaHUiaNodeFromVariant(&value, &sender)) && sender) {
+    if (HUIANODE sender = firstElement(data)) {
         from = property(sender, UIA_NamePropertyId);
         UiaNodeRelease(sender);
     }
@@ -159,11 +166,9 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("UiaNodeFromHandle failed: 0x%08lx\n", static_cast<unsigned long>(result));
         return 1;
     }
-    UiaCacheRequest request{
-        &trueCondition, TreeScope_Element, nullptr, 0, nullptr, 0, AutomationElementMode_Full};
     HUIAEVENT event = nullptr;
     result = UiaAddEvent(root, UIA_NotificationEventId, onEvent, TreeScope_Subtree, nullptr, 0,
-                         &request, &event);
+                         &elementAlone, &event);
     std::printf("UiaAddEvent(notification) returned 0x%08lx\n", static_cast<unsigned long>(result));
     std::fflush(stdout);
 
