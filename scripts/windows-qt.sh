@@ -79,7 +79,7 @@ fetch_source() {
   rm -rf "$work/qtbase.partial" "$apt/cache"
 }
 
-# Only what the program needs; and two settings forced. Debian's source leaves out the
+# Only what the program needs; and three settings forced. Debian's source leaves out the
 # Wintab header of the Windows plugin's tablet support: tablet events are off (the
 # program takes no tablet input). DirectWrite 3 is off, which keeps the Windows plugin on
 # GDI's font database, as Qt 6.4 was: the program's bitmap MS Sans Serif is a face that

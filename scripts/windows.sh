@@ -18,7 +18,8 @@ say() { echo "windows: $*"; }
 
 . scripts/step.sh
 
-# On the machine itself: the same, in the Debian 13 of the Windows build.
+# On the machine itself: the same, in the Debian 13 of the Windows build (which installs
+# there what install-deps.sh windows names before it runs this).
 if [[ ! -f /etc/brenvik-windows-env ]]; then
   if [[ $mode == test ]]; then
     if ! env=$(scripts/windows-env.sh check 2>&1); then
@@ -37,9 +38,7 @@ if [[ $mode == test ]]; then
     say "the tests of the Windows build are skipped: $qt"
     exit 0
   fi
-  scripts/install-deps.sh windows
 else
-  scripts/install-deps.sh windows
   qt=$(scripts/windows-qt.sh)
 fi
 

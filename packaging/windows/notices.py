@@ -8,10 +8,10 @@ say them:
 TERMS is Brenvik's part (the program's terms and disclaimer). QT_NOTICES is what
 scripts/windows-qt.sh kept of Qt's source: LICENSES/, the qt_attribution.json files of
 the third-party code with their licence files, Debian's copyright file, the Debian
-version, the compiler and the configure options. RUNTIME_DLL are the MinGW-w64 runtime's DLLs: their
-notices come from the copyright files of the Debian packages that hold them. OUTPUT is
-UTF-8 with a byte-order mark and CR LF line ends, as Notepad and the installer's licence
-page read it.
+version, the compiler and the configure options. RUNTIME_DLL are the MinGW-w64 runtime's
+DLLs: their notices come from the copyright files of the Debian packages that hold them.
+OUTPUT is UTF-8 with a byte-order mark and CR LF line ends, as Notepad and the
+installer's licence page read it.
 """
 
 import json

@@ -64,8 +64,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   done
   echo quit >&"${reader[1]}"
   wait $reader_PID
-  xdotool mousemove --window "$main" $EXIT_X $EXIT_Y && sleep 0.5 && xdotool click 1
-  timeout 10 tail --pid=$program -f /dev/null || kill $program
+  ended() { ! kill -0 $program 2>/dev/null; }
+  click "$main" $EXIT_X $EXIT_Y ended || kill $program
 ' check "$scratch" "$client" "$x_window" >"$scratch/run.log" 2>&1 || { cat "$scratch/run.log"; exit 1; }
 
 failed=0
