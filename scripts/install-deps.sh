@@ -12,9 +12,10 @@
 # Python, Xvfb, a window manager (openbox) and xdotool to minimize the window; mutants:
 # Python; format: clang-format; windows: the MinGW-w64 cross compiler (posix threads, as
 # Qt needs), dpkg-source for Qt's source package, Python to write the licence notices,
-# Wine to run and test the program, NSIS for its installer, osslsigncode to sign them
-# where a certificate is named (and OpenSSL to make one for the test), unzip to look
-# into its ZIP, and Xvfb with xdotool and ImageMagick to see its window under Wine.
+# Wine to run and test the program (and fontTools to give it the faces Windows has), NSIS
+# for its installer, osslsigncode to sign them where a certificate is named (and OpenSSL
+# to make one for the test), unzip to look into its ZIP, and Xvfb with xdotool and
+# ImageMagick to see its window under Wine.
 # Each target's list includes what building needs.
 # Idempotent: packages already present are left alone, and the package lists are
 # refreshed only when something is missing.
@@ -39,7 +40,7 @@ case "${1:-build}" in
   mutants) packages+=("${fonts[@]}" python3) ;;
   format) packages=(clang-format) ;;
   bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool openbox) ;;
-  windows) packages+=("${fonts[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev python3 unzip osslsigncode openssl
+  windows) packages+=("${fonts[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev python3 python3-fonttools unzip osslsigncode openssl
                       wine wine64 nsis xvfb xauth xdotool imagemagick) ;;
   *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench|mutants|format|windows" >&2; exit 2 ;;
 esac

@@ -32,13 +32,13 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f; } >/dev/null 2>&1 ||
     { echo "Wine could not make its prefix in $WINEPREFIX: see 'WINEPREFIX=$WINEPREFIX wineboot -i'"; exit 1; }
 fi
-# Qt's offscreen platform on Windows reads its fonts from one folder: the faces the
-# windows are drawn in on Debian, Wine's MS Sans Serif and Liberation Sans for Arial.
+# Qt's offscreen platform on Windows reads its fonts from one folder: the face the
+# windows are drawn in where Windows lacks Microsoft Sans Serif and Arial, as here.
 fonts=$WINEPREFIX/offscreen-fonts
 export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(windows_path "$fonts")}
 if [[ ! -d $fonts ]]; then
   mkdir "$fonts"
-  ln -s /usr/share/wine/fonts/ms_sans_serif.ttf /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$fonts/"
+  ln -s /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$fonts/"
 fi
 [[ $1 == --make-prefix ]] && exit 0
 # Wine hands a Windows program no variable of the Unix environment whose name starts with

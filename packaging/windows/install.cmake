@@ -25,15 +25,16 @@ list(APPEND brenvik_dlls ${brenvik_runtime_dlls})
 install(FILES ${brenvik_dlls} DESTINATION .)
 
 # Brenvik's terms, then the notices of Qt (which scripts/windows-qt.sh keeps from Qt's
-# source beside the Qt it builds), of the code by others inside it, and of the MinGW
-# runtime (from the copyright files of the Debian packages that hold its DLLs). Written
+# source beside the Qt it builds), of the code by others inside it, of the MinGW runtime
+# and of the faces the program carries (from the copyright files of the Debian packages
+# that hold them). Written
 # when CMake configures, as CPack wants it there then; again when what it reads changes.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/terms.txt.in ${CMAKE_CURRENT_BINARY_DIR}/terms.txt @ONLY)
 set(brenvik_license ${CMAKE_CURRENT_BINARY_DIR}/License.txt)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/notices.py
                         ${CMAKE_CURRENT_BINARY_DIR}/terms.txt ${BRENVIK_WINDOWS_QT}/notices
-                        ${brenvik_license} ${brenvik_runtime_dlls}
+                        ${brenvik_license} ${brenvik_runtime_dlls} ${BRENVIK_FACES}
                 COMMAND_ERROR_IS_FATAL ANY)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/notices.py
              ${BRENVIK_WINDOWS_QT}/notices/debian-version)

@@ -3,13 +3,14 @@
 everything the folder ships that others made, each licence text in full, as the sources
 say them:
 
-  notices.py TERMS QT_NOTICES OUTPUT RUNTIME_DLL...
+  notices.py TERMS QT_NOTICES OUTPUT FILE...
 
 TERMS is Brenvik's part (the program's terms and disclaimer). QT_NOTICES is what
 scripts/windows-qt.sh kept of Qt's source: LICENSES/, the qt_attribution.json files of
 the third-party code with their licence files, Debian's copyright file, the Debian
-version, the compiler and the configure options. RUNTIME_DLL are the MinGW-w64 runtime's
-DLLs: their notices come from the copyright files of the Debian packages that hold them.
+version, the compiler and the configure options. FILE are the MinGW-w64 runtime's DLLs
+and the faces (.ttf) brenvik.exe carries: their notices come from the copyright files of
+the Debian packages that hold them.
 OUTPUT is UTF-8 with a byte-order mark and CR LF line ends, as Notepad and the
 installer's licence page read it.
 """
@@ -134,7 +135,8 @@ def winpthreads(text):
 
 def main():
     terms, qt, output = sys.argv[1], pathlib.Path(sys.argv[2]), sys.argv[3]
-    dlls = [pathlib.Path(dll) for dll in sys.argv[4:]]
+    dlls = [pathlib.Path(file) for file in sys.argv[4:] if not file.endswith(".ttf")]
+    faces = [pathlib.Path(file) for file in sys.argv[4:] if file.endswith(".ttf")]
     debian_version = (qt / "debian-version").read_text().strip()
     version = re.sub(r"[+~-].*", "", debian_version)
     licences = qt / "LICENSES"
@@ -152,7 +154,8 @@ def main():
         "     platforms\\qwindows.dll and styles\\qmodernwindowsstyle.dll;\n"
         "  2. the code by others that Qt builds into those DLLs;\n"
         "  3. the MinGW-w64 runtime: libstdc++-6.dll, libgcc_s_seh-1.dll and\n"
-        "     libwinpthread-1.dll.\n\n"
+        "     libwinpthread-1.dll;\n"
+        "  4. the Liberation Sans font, inside brenvik.exe.\n\n"
         "None of these licences limits what you may do with Brenvik itself beyond its\n"
         "own terms above."
     )
@@ -219,6 +222,17 @@ def main():
         + "\n\n\nlibwinpthread-1.dll is MinGW-w64's winpthreads library. From Debian's copyright\n"
         "file of MinGW-w64:\n\n"
         + winpthreads(mingw)
+    )
+
+    text.append(heading("4. The Liberation Sans font"))
+    package, copyright = debian_copyright(faces[0])
+    font = next(p for p in dep5_paragraphs(copyright) if p.get("Files", "").strip() == "*")
+    text.append(
+        f"brenvik.exe carries {' and '.join(face.name for face in faces)}, unchanged, from\n"
+        f"Debian's {package} package. Brenvik draws its texts in them where Windows lacks\n"
+        "Microsoft Sans Serif or Arial. From Debian's copyright file of that package:\n\n"
+        f"Copyright:{font['Copyright']}\n\nLicense: "
+        + re.sub(r"^ \.?", "", font["License"], flags=re.M)
     )
 
     text.append(heading(f"Qt {version}: who holds the copyright in its files (Debian's copyright file)"))

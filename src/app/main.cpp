@@ -37,10 +37,16 @@ constexpr QtOption kQtOptions[] = {
     {"dograb", nullptr, "Grabs the mouse and the keyboard even under a debugger (X11)."},
 };
 
+// What the command line asks before any window: the exit status where the program ends
+// here, and whether it names a widget style.
+struct CommandLine {
+    std::optional<int> status;
+    bool styleNamed = false;
+};
+
 // Answers --help, --version and a mistaken argument as any Qt desktop program does, from
-// a short-lived QCoreApplication that needs no display: the exit status where the program
-// ends here, nothing where its windows are to start.
-std::optional<int> answerCommandLine(int argc, char* argv[]) {
+// a short-lived QCoreApplication that needs no display.
+CommandLine answerCommandLine(int argc, char* argv[]) {
     int count = argc; // QCoreApplication may take arguments of its own out of its copy
     std::vector<char*> arguments(argv, argv + argc);
     const QCoreApplication core(count, arguments.data());
@@ -69,7 +75,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         mistake = QStringLiteral("It takes no arguments, only options.");
     if (!mistake.isEmpty()) {
         std::fprintf(stderr, "brenvik: %s See brenvik --help.\n", qPrintable(mistake));
-        return 2;
+        return {2};
     }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // Without a display Qt aborts with a long message; say plainly what is missing.
@@ -81,10 +87,10 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
                    "on, and neither is set: start Brenvik from a desktop session, which sets "
                    "them.\n",
                    stderr);
-        return 1;
+        return {1};
     }
 #endif
-    return std::nullopt;
+    return {std::nullopt, parser.isSet(QStringLiteral("style"))};
 }
 
 } // namespace
@@ -95,17 +101,19 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::kDisplayVersion));
     // Ties the windows to the installed desktop entry (its name and icon in the shell).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnholm.brenvik"));
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
-        return *status;
+    const CommandLine commandLine = answerCommandLine(argc, argv);
+    if (commandLine.status)
+        return *commandLine.status;
+    QApplication app(argc, argv);
 #ifdef Q_OS_WIN
     // The windows are laid out for the Windows 10 style, which Qt picks on Windows 10 and
     // used to pick on 11 as well. Its Windows 11 style leaves a list's row less room (the
     // size list cuts its "14 AWG"): Windows 11 gets the Windows 10 style too, unless -style
-    // or QT_STYLE_OVERRIDE asks for another.
-    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
-        qputenv("QT_STYLE_OVERRIDE", "windowsvista");
+    // or QT_STYLE_OVERRIDE asks for another. Set on the application, not through the
+    // variable, which the programs the links start would inherit.
+    if (!commandLine.styleNamed && qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
+        QApplication::setStyle(QStringLiteral("windowsvista"));
 #endif
-    QApplication app(argc, argv);
     forms::loadFonts();
     forms::pressOncePerHeldKey();
     CalculatorWindow window;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
@@ -25,7 +26,10 @@ void loadFonts() {
     if (unscaled && QFile::exists(wineSansSerif))
         QFontDatabase::addApplicationFont(wineSansSerif);
 #else
-    // Windows' own MS Sans Serif is a bitmap face; how Qt draws it above 1x is unseen under Wine.
+    // The face the program carries for a Windows without Microsoft Sans Serif or Arial.
+    for (const char* face :
+         {":/faces/LiberationSans-Regular.ttf", ":/faces/LiberationSans-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(face));
 #endif
     // Substitutes count only where the family itself is missing.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
@@ -33,6 +37,36 @@ void loadFonts() {
                                 QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+QFont faceFont(const char* family, double points) {
+    QString face = QString::fromUtf8(family);
+    const bool sansSerif = face == QLatin1String("MS Sans Serif");
+    const QString outline = QStringLiteral("Microsoft Sans Serif");
+#ifdef Q_OS_WIN
+    // Windows' MS Sans Serif is a bitmap face whose strikes Qt files under their cell
+    // heights: asked for 8 points, it gets the 10-point strike, too large for every
+    // caption, and above 100 % blocky. Microsoft Sans Serif, on every Windows 10 and 11, is
+    // the outline face of its design, drawn to its widths; where it is missing (as under
+    // Wine), the Liberation Sans the program carries.
+    if (sansSerif)
+        face = QFontDatabase::hasFamily(outline) ? outline : QStringLiteral("Liberation Sans");
+#endif
+    QFont font(face);
+    font.setPointSizeF(points);
+    // Any other outline face for MS Sans Serif (Liberation Sans, where the bitmap face is
+    // missing or cannot be scaled) sets about 4 % wider than the face it stands for;
+    // narrowed so much, it takes the room the windows' layout gives the captions.
+    const QString drawn = QFontInfo(font).family();
+    if (sansSerif && drawn != QLatin1String("MS Sans Serif") && drawn != outline) {
+        font.setStretch(96);
+#ifdef Q_OS_WIN
+        // Qt's GDI engine narrows through a whole-pixel average width (to 80 % at 8
+        // points); DirectWrite, which hinting in one direction asks for, exactly.
+        font.setHintingPreference(QFont::PreferVerticalHinting);
+#endif
+    }
+    return font;
 }
 
 } // namespace forms

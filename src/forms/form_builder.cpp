@@ -2,6 +2,7 @@
 
 #include "forms/accessibility.h"
 #include "forms/colours.h"
+#include "forms/fonts.h"
 #include "forms/link_label.h"
 #include "forms/list_combo.h"
 #include "forms/wrap_button.h"
@@ -9,7 +10,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFont>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,14 +111,7 @@ QRect toPixels(const TwipRect& rect) {
 }
 
 QFont toFont(const FontChoice& face) {
-    QFont font(QString::fromUtf8(face.family));
-    font.setPointSizeF(face.points);
-    // An outline substitute for MS Sans Serif (used where the bitmap face is missing or
-    // cannot be scaled) sets about 4 % wider than the face it stands for; narrowed so
-    // much, it takes the room the windows' layout gives the captions.
-    if (font.family() == QLatin1String("MS Sans Serif") &&
-        QFontInfo(font).family() != QLatin1String("MS Sans Serif"))
-        font.setStretch(96);
+    QFont font = faceFont(face.family, face.points);
     font.setBold(face.bold);
     font.setUnderline(face.underline);
     return font;

@@ -7,20 +7,24 @@
 # - a click on the ambient button shows the result box, its text in the copper red;
 # - READ ME opens the read-me window on the calculator's corner, and its web link reaches
 #   Wine's shell, whose winebrowser hands it to xdg-open (here a stand-in that notes it;
-#   Wine's shell writes the address with a closing "/", the same address);
+#   Wine's shell writes the address with a closing "/", the same address); its mail link
+#   starts the mail program Windows names (here a command that notes its environment),
+#   which inherits no Qt setting of the program's;
 #   OK closes that window;
 # - EXIT ends the program with 0.
 #   check_program_under_wine.sh BUILD_DIR [PICTURE.png [SAME_AS.png]]
 # With PICTURE, the window after the ambient click is saved there (make screenshots), and
 # with SAME_AS, it must be that picture, pixel for pixel. BRENVIK_WINE_WINDOWS names the
 # Windows version Wine reports (win10, win11), if set: Qt's choice of style follows it.
-# Exit 77 (skipped) where Wine, Xvfb, xdotool or ImageMagick is missing.
+# Wine has the faces a Windows machine has (tests/support/wine_fonts.sh).
+# Exit 77 (skipped) where Wine, Xvfb, xdotool, ImageMagick or fontTools is missing.
 set -uo pipefail
-x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
+support=$(realpath "$(dirname "$0")/../support")
 build=$1 picture=${2:-} same_as=${3:-}
 for tool in wine xvfb-run xdotool import convert; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
+python3 -c "import fontTools" 2>/dev/null || { echo "no fontTools: skipped"; exit 77; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cmake --install "$build" --prefix "$scratch/Brenvik" >/dev/null || { echo "failed: cmake --install"; exit 1; }
@@ -30,13 +34,19 @@ for opener in xdg-open xdg-email; do
   chmod +x "$scratch/bin/$opener"
 done
 
+unset QT_STYLE_OVERRIDE # the program picks its style itself
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" PATH=$scratch/bin:$PATH
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   scratch=$1 picture=$2
-  . "$3"
+  . "$3/x_window.sh"
+  . "$3/wine_fonts.sh"
   failed=0
   fail() { echo "failed: $*"; failed=1; }
   wineboot -i >/dev/null 2>&1 || { echo "failed: Wine could not make its prefix"; exit 1; }
+  windows_faces microsoft || { echo "failed: the faces could not be given to Wine"; exit 1; }
+  mailer=$WINEPREFIX/drive_c/mailer-environment.txt
+  wine reg add "HKCR\\mailto\\shell\\open\\command" /ve /d "cmd /c set > C:\\mailer-environment.txt" \
+    /f >/dev/null 2>&1
   if [[ -n ${BRENVIK_WINE_WINDOWS:-} ]]; then # win10, win11: the style Qt picks follows it
     wine reg add "HKCU\\Software\\Wine" /v Version /d "$BRENVIK_WINE_WINDOWS" /f >/dev/null 2>&1
   fi
@@ -76,6 +86,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     read -r rx ry _ _ <<<"$(place "$(readme)")"
     (( rx - x <= 4 && x - rx <= 4 && ry - y <= 4 && y - ry <= 4 )) ||
       fail "the read-me window at $rx,$ry, not on the calculator'"'"'s corner $x,$y"
+    click "$(readme)" 236 541 test -s "$mailer" || fail "the mail link started no mail program"
+    ! grep -a "^QT_" "$mailer" || fail "the mail program inherits the program'"'"'s Qt settings"
     click "$(readme)" 236 466 opened # the web link
     grep -qxE "xdg-open https://www.tarnholm.example/?" "$scratch/opened" 2>/dev/null ||
       fail "the web link did not reach the desktop: $(cat "$scratch/opened" 2>/dev/null)"
@@ -94,7 +106,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   fi
   wineserver -k
   exit $failed
-' session "$scratch" "$picture" "$x_window" || exit 1
+' session "$scratch" "$picture" "$support" || exit 1
 if [[ -n $same_as ]]; then
   differ=$(compare -metric AE "$same_as" "$picture" null: 2>&1)
   [[ $differ == 0 ]] ||

@@ -20,6 +20,12 @@
 
 namespace {
 
+#ifdef Q_OS_WIN
+const QString kSansSerif = QStringLiteral("Liberation Sans"); // no Microsoft Sans Serif here
+#else
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
+#endif
+
 // Black windows, white text and GNOME's own highlight: a desktop that tries every fixed
 // colour, and the links' shading.
 QPalette darkDesktop() {
@@ -37,6 +43,8 @@ private slots:
     // Under a desktop's platform theme (see CMakeLists), that theme is in force: its plugin
     // is loaded, and the palette it hands Qt is as dark or as light as the entry says.
     void initTestCase() {
+        if (!qEnvironmentVariableIsEmpty("SCREEN_SCALE")) // the scale the display is set to
+            QCOMPARE(qApp->devicePixelRatio(), qEnvironmentVariable("SCREEN_SCALE").toDouble());
         if (qEnvironmentVariableIsEmpty("DESKTOP_SHADE"))
             return;
         QFile maps(QStringLiteral("/proc/self/maps"));
@@ -68,7 +76,7 @@ private slots:
         }
         QTest::newRow("paragraph not underlined") << copper << "readme/orderingTerms" << "underline" << QVariant(false);
         QTest::newRow("result: no-drop pointer") << copper << "correctedAmpacity" << "cursor" << QVariant(int(Qt::ForbiddenCursor));
-        QTest::newRow("font: OK") << copper << "readme/okButton" << "font" << QVariant("MS Sans Serif bold");
+        QTest::newRow("font: OK") << copper << "readme/okButton" << "font" << QVariant(kSansSerif + " bold");
         QTest::newRow("font: the table number") << copper << "tableNumber" << "font" << QVariant("Arial");
         for (const char* control : {"sizeList", "ampacityList", "correctedAmpacity"})
             QTest::addRow("aluminum: %s in dark blue", control) << aluminum << control << "ink" << QVariant(blue);
@@ -92,9 +100,13 @@ private slots:
         QTest::mouseMove(window_->windowHandle(), QPoint(1, 1)); // no hover highlight
         const QWidget* window = control.startsWith("readme/") ? openReadMe() : window_.get();
         QWidget* widget = ::control(window, qPrintable(control.section('/', -1)));
-        if (aspect == "ink")
-            QCOMPARE(pixelsOf(widget).darkest, expected.value<QColor>());
-        else if (aspect == "paper")
+        if (aspect == "ink") { // where no pixel of a thin stroke is wholly inked, near it:
+            // the theme's black would lie 128 from the red, the other metal's ink 320
+            const QColor ink = pixelsOf(widget).darkest, want = expected.value<QColor>();
+            const int apart = qAbs(ink.red() - want.red()) + qAbs(ink.green() - want.green()) +
+                              qAbs(ink.blue() - want.blue());
+            QVERIFY2(apart <= 48, qPrintable(ink.name() + " for " + want.name()));
+        } else if (aspect == "paper")
             QVERIFY(qGray(pixelsOf(widget).lightest.rgb()) > qGray(expected.value<QColor>().rgb()));
         else if (aspect == "underline")
             QCOMPARE(pixelsOf(widget).underlined, expected.toBool());
@@ -145,12 +157,15 @@ private slots:
         frame.initFrom(box);
         frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
         // QLineEdit keeps two pixels on either side of its contents, and one for the cursor.
+        const auto width = [box](const QString& text) {
+            return box->fontMetrics().horizontalAdvance(text);
+        };
         const int room = box->style()
                              ->subElementRect(QStyle::SE_LineEditContents, &frame, box)
                              .marginsRemoved(box->textMargins())
                              .width() -
                          5;
-        int widest = 0;
+        QString widest;
         for (int key = 0; key < 12; ++key) { // installation, material, rating
             const auto rating = rules::Insulation(key % 3);
             const auto list = rules::ampacityList(rules::Installation(key / 6),
@@ -158,21 +173,29 @@ private slots:
             for (const std::string& row : list.rows)
                 for (const auto& ambient : rules::ambientCycle(rating))
                     for (const auto& count : rules::conductorCountCycle())
-                        if (key < 6 || count.factor == 1) // no count in free air
-                            widest = qMax(widest, box->fontMetrics().horizontalAdvance(
-                                                      q(rules::correctedAmpacityText(
-                                                          row, ambient.factor, count.factor))));
+                        if (key < 6 || count.factor == 1) { // no count in free air
+                            const QString text =
+                                q(rules::correctedAmpacityText(row, ambient.factor, count.factor));
+                            if (width(text) > width(widest))
+                                widest = text;
+                        }
         }
-        QVERIFY2(widest <= room, qPrintable(QStringLiteral("%1 px of %2").arg(widest).arg(room)));
+        QVERIFY2(width(widest) <= room, qPrintable(QStringLiteral("\"%1\" cut by %2 px (%3 px)")
+                                                       .arg(widest)
+                                                       .arg(width(widest) - room)
+                                                       .arg(room)));
     }
 
     // A bitmap face would be drawn at its one size, half as large on a screen of twice
     // the density: there the windows write in outline faces only, also where the window
-    // is dragged onto such a screen beside an unscaled primary one.
-    void outlineFacesWhenScaled() {
+    // is dragged onto such a screen beside an unscaled primary one. On Windows, where Qt
+    // takes MS Sans Serif's 10-point strike for 8 points, at every scale.
+    void outlineFaces() {
         showAfter({"onto the densest screen", "readMeButton"});
+#ifndef Q_OS_WIN
         if (window_->devicePixelRatio() == 1.0)
             QSKIP("the bitmap face is the one wanted at scale 1");
+#endif
         for (const QWidget* window : {openReadMe(), static_cast<QWidget*>(window_.get())})
             for (const QWidget* widget : window->findChildren<QWidget*>()) {
                 const QFontInfo face(widget->font());

@@ -94,7 +94,7 @@ inline double contrastOf(QWidget* widget) {
 /// label left empty, or either still showing the placeholder it was built with), cut off
 /// at its edge or the window's, under another control, or for a frame, anywhere but at
 /// its top left. A button's caption wraps, CR LF as a line break, in the room its style
-/// leaves inside the bevel.
+/// leaves inside the bevel, and is centred there: down, it may use the bevel's inside whole.
 inline QString unseen(const QWidget* control) {
     const auto* label = qobject_cast<const QLabel*>(control);
     const auto* button = qobject_cast<const QPushButton*>(control);
@@ -107,9 +107,15 @@ inline QString unseen(const QWidget* control) {
     } else {
         QStyleOptionButton option;
         option.initFrom(control);
-        const QRect room = label ? label->contentsRect()
-                                 : control->style()->subElementRect(QStyle::SE_PushButtonContents,
-                                                                    &option, control);
+        QRect room = label ? label->contentsRect()
+                           : control->style()->subElementRect(QStyle::SE_PushButtonContents,
+                                                              &option, control);
+        if (button) { // centred there, not clipped: down, it is seen whole up to the bevel
+            const int bevel =
+                control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, control);
+            room.setTop(bevel);
+            room.setBottom(control->height() - 1 - bevel);
+        }
         const QString text = label ? label->text() : button->text().replace("\r\n", "\n");
         const QRect need = control->fontMetrics().boundingRect(
             QRect(room.topLeft(), QSize(room.width(), 1 << 20)),
@@ -119,7 +125,12 @@ inline QString unseen(const QWidget* control) {
         if ((label && text.isEmpty()) || text == control->objectName())
             return QStringLiteral("not set");
         if (need.width() > room.width() || need.height() > room.height())
-            return QStringLiteral("cut at %1 x %2 px").arg(room.width()).arg(room.height());
+            return QStringLiteral("\"%1\" cut by %2 px across and %3 px down (%4 x %5 px)")
+                .arg(text.simplified())
+                .arg(qMax(0, need.width() - room.width()))
+                .arg(qMax(0, need.height() - room.height()))
+                .arg(room.width())
+                .arg(room.height());
     }
     if (!control->parentWidget()->rect().contains(caption))
         return QStringLiteral("past the window's edge");
@@ -127,7 +138,10 @@ inline QString unseen(const QWidget* control) {
          control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (other != control && other->isVisible() && !qobject_cast<const QGroupBox*>(other) &&
             other->geometry().intersects(caption))
-            return QStringLiteral("under ") + other->objectName();
+            return QStringLiteral("under %1, %2 x %3 px of it")
+                .arg(other->objectName())
+                .arg((other->geometry() & caption).width())
+                .arg((other->geometry() & caption).height());
     return QString();
 }
 
