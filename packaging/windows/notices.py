@@ -228,9 +228,10 @@ def main():
     package, copyright = debian_copyright(faces[0])
     font = next(p for p in dep5_paragraphs(copyright) if p.get("Files", "").strip() == "*")
     text.append(
-        f"brenvik.exe carries {' and '.join(face.name for face in faces)}, unchanged, from\n"
-        f"Debian's {package} package. Brenvik draws its texts in them where Windows lacks\n"
-        "Microsoft Sans Serif or Arial. From Debian's copyright file of that package:\n\n"
+        f"brenvik.exe carries, unchanged, from Debian's {package} package:\n"
+        f"{' and '.join(face.name for face in faces)}.\n"
+        "Brenvik draws its texts in them where Windows lacks Microsoft Sans Serif or Arial.\n"
+        "From Debian's copyright file of that package:\n\n"
         f"Copyright:{font['Copyright']}\n\nLicense: "
         + re.sub(r"^ \.?", "", font["License"], flags=re.M)
     )

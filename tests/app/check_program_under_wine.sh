@@ -16,15 +16,13 @@
 # With PICTURE, the window after the ambient click is saved there (make screenshots), and
 # with SAME_AS, it must be that picture, pixel for pixel. BRENVIK_WINE_WINDOWS names the
 # Windows version Wine reports (win10, win11), if set: Qt's choice of style follows it.
-# Wine has the faces a Windows machine has (tests/support/wine_fonts.sh).
-# Exit 77 (skipped) where Wine, Xvfb, xdotool, ImageMagick or fontTools is missing.
+# Exit 77 (skipped) where Wine, Xvfb, xdotool or ImageMagick is missing.
 set -uo pipefail
-support=$(realpath "$(dirname "$0")/../support")
+x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
 build=$1 picture=${2:-} same_as=${3:-}
 for tool in wine xvfb-run xdotool import convert; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
-python3 -c "import fontTools" 2>/dev/null || { echo "no fontTools: skipped"; exit 77; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cmake --install "$build" --prefix "$scratch/Brenvik" >/dev/null || { echo "failed: cmake --install"; exit 1; }
@@ -38,12 +36,10 @@ unset QT_STYLE_OVERRIDE # the program picks its style itself
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" PATH=$scratch/bin:$PATH
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   scratch=$1 picture=$2
-  . "$3/x_window.sh"
-  . "$3/wine_fonts.sh"
+  . "$3"
   failed=0
   fail() { echo "failed: $*"; failed=1; }
   wineboot -i >/dev/null 2>&1 || { echo "failed: Wine could not make its prefix"; exit 1; }
-  windows_faces microsoft || { echo "failed: the faces could not be given to Wine"; exit 1; }
   mailer=$WINEPREFIX/drive_c/mailer-environment.txt
   wine reg add "HKCR\\mailto\\shell\\open\\command" /ve /d "cmd /c set > C:\\mailer-environment.txt" \
     /f >/dev/null 2>&1
@@ -106,7 +102,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   fi
   wineserver -k
   exit $failed
-' session "$scratch" "$picture" "$support" || exit 1
+' session "$scratch" "$picture" "$x_window" || exit 1
 if [[ -n $same_as ]]; then
   differ=$(compare -metric AE "$same_as" "$picture" null: 2>&1)
   [[ $differ == 0 ]] ||

@@ -12,7 +12,6 @@ windows_faces() {
   python3 - "$fonts" "$@" >"$WINEPREFIX/faces.reg" <<'EOF' || return 1
 import sys
 from fontTools.ttLib import TTFont
-from fontTools.ttLib.tables.ttProgram import Program
 
 folder, free = sys.argv[1], "/usr/share/fonts/truetype/liberation/LiberationSans-%s.ttf"
 faces = [("Arial", "Regular", "arial.ttf"), ("Arial", "Bold", "arialbd.ttf")]
@@ -21,8 +20,8 @@ if "microsoft" in sys.argv[2:]:
 
 
 def to_strike(font):
-    """Each glyph as wide as the 8-point strike's at 11 px, 8.25 points at 96 dpi; the
-    hints, made for the old outlines, go."""
+    """Each glyph as wide as the 8-point strike's at 11 px, 8.25 points at 96 dpi, its
+    hints kept; the widths and kerning of the old glyphs go."""
     bitmap = TTFont("/usr/share/wine/fonts/ms_sans_serif.ttf")
     strike, glyphs, em = bitmap["EBDT"].strikeData[0], font["glyf"], font["head"].unitsPerEm
     widths = {}
@@ -45,11 +44,7 @@ def to_strike(font):
             glyph.coordinates.scale((factor, 1))
             glyph.coordinates.toInt()
         font["hmtx"][name] = (round(advance * factor), round(bearing * factor))
-    for name in font.getGlyphOrder():
-        if not glyphs[name].isComposite() and glyphs[name].numberOfContours > 0:
-            glyphs[name].program = Program()
-            glyphs[name].program.fromBytecode(b"")
-    for table in ("fpgm", "prep", "cvt ", "hdmx", "LTSH", "VDMX", "kern", "GPOS"):
+    for table in ("hdmx", "LTSH", "VDMX", "kern", "GPOS"):
         if table in font:
             del font[table]
 
