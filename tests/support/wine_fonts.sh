@@ -14,7 +14,7 @@ import sys
 from fontTools.ttLib import TTFont
 
 folder, free = sys.argv[1], "/usr/share/fonts/truetype/liberation/LiberationSans-%s.ttf"
-faces = [("Arial", "Regular", "arial.ttf"), ("Arial", "Bold", "arialbd.ttf")]
+faces = [("Arial", "Regular", "arial.ttf")]  # the windows write no Arial in bold
 if "microsoft" in sys.argv[2:]:
     faces.append(("Microsoft Sans Serif", "Regular", "micross.ttf"))
 
@@ -36,13 +36,9 @@ def to_strike(font):
         if char not in widths or not advance:
             continue
         factor = widths[char] * em / 11 / advance
-        glyph = glyphs[name]
-        if glyph.isComposite():
-            for part in glyph.components:
-                part.x = round(part.x * factor)
-        elif glyph.numberOfContours > 0:
-            glyph.coordinates.scale((factor, 1))
-            glyph.coordinates.toInt()
+        if glyphs[name].numberOfContours > 0:  # the texts' characters have outlines of their own
+            glyphs[name].coordinates.scale((factor, 1))
+            glyphs[name].coordinates.toInt()
         font["hmtx"][name] = (round(advance * factor), round(bearing * factor))
     for table in ("hdmx", "LTSH", "VDMX", "kern", "GPOS"):
         if table in font:
