@@ -76,8 +76,9 @@ private slots:
         }
         QTest::newRow("paragraph not underlined") << copper << "readme/orderingTerms" << "underline" << QVariant(false);
         QTest::newRow("result: no-drop pointer") << copper << "correctedAmpacity" << "cursor" << QVariant(int(Qt::ForbiddenCursor));
-        QTest::newRow("font: OK") << copper << "readme/okButton" << "font" << QVariant(kSansSerif + " bold");
-        QTest::newRow("font: the table number") << copper << "tableNumber" << "font" << QVariant("Arial");
+        QTest::newRow("font: OK") << copper << "readme/okButton" << "font" << QVariant(kSansSerif + " 8.25 bold");
+        QTest::newRow("font: the table number") << copper << "tableNumber" << "font" << QVariant("Arial 9");
+        QTest::newRow("font: a link") << copper << "readme/webLink" << "font" << QVariant("Arial 9.75");
         for (const char* control : {"sizeList", "ampacityList", "correctedAmpacity"})
             QTest::addRow("aluminum: %s in dark blue", control) << aluminum << control << "ink" << QVariant(blue);
         QTest::newRow("copper again: sizes in dark red") << copperAgain << "sizeList" << "ink" << QVariant(red);
@@ -123,7 +124,8 @@ private slots:
         } else if (aspect == "cursor")
             QCOMPARE(int(widget->cursor().shape()), expected.toInt());
         else
-            QCOMPARE(widget->font().family() + (widget->font().bold() ? " bold" : ""),
+            QCOMPARE(widget->font().family() + ' ' + QString::number(widget->font().pointSizeF()) +
+                         (widget->font().bold() ? " bold" : ""),
                      expected.toString());
     }
 
