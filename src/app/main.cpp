@@ -107,8 +107,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 #ifdef Q_OS_WIN
     // The windows are laid out for the Windows 10 style, which Qt picks on Windows 10 and
-    // used to pick on 11 as well. Its Windows 11 style leaves a list's row less room (the
-    // size list cuts its "14 AWG"): Windows 11 gets the Windows 10 style too, unless -style
+    // used to pick on 11 as well. Its Windows 11 style leaves the lists' rows and the
+    // buttons' captions less room: Windows 11 gets the Windows 10 style too, unless -style
     // or QT_STYLE_OVERRIDE asks for another. Set on the application, not through the
     // variable, which the programs the links start would inherit.
     if (!commandLine.styleNamed && qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))

@@ -40,8 +40,9 @@ QPalette darkDesktop() {
 class TestLooks : public CalculatorTest {
     Q_OBJECT
 private slots:
-    // Under a desktop's platform theme (see CMakeLists), that theme is in force: its plugin
-    // is loaded, and the palette it hands Qt is as dark or as light as the entry says.
+    // On a display set to a scale (SCREEN_SCALE), Qt draws at that scale. Under a desktop's
+    // platform theme (see CMakeLists), that theme is in force: its plugin is loaded, and
+    // the palette it hands Qt is as dark or as light as the entry says.
     void initTestCase() {
         if (!qEnvironmentVariableIsEmpty("SCREEN_SCALE")) // the scale the display is set to
             QCOMPARE(qApp->devicePixelRatio(), qEnvironmentVariable("SCREEN_SCALE").toDouble());
