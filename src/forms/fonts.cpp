@@ -1,6 +1,8 @@
 #include "forms/fonts.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -26,10 +28,10 @@ void loadFonts() {
     if (unscaled && QFile::exists(wineSansSerif))
         QFontDatabase::addApplicationFont(wineSansSerif);
 #else
-    // The face the program carries for a Windows without Microsoft Sans Serif or Arial.
-    for (const char* face :
-         {":/faces/LiberationSans-Regular.ttf", ":/faces/LiberationSans-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(face));
+    // The faces the program carries (src/forms/CMakeLists.txt names them) for a Windows
+    // without Microsoft Sans Serif or Arial.
+    for (const QFileInfo& face : QDir(QStringLiteral(":/faces")).entryInfoList())
+        QFontDatabase::addApplicationFont(face.filePath());
 #endif
     // Substitutes count only where the family itself is missing.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
