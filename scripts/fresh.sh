@@ -50,8 +50,8 @@ in_root "make package >/dev/null && lintian --pedantic build/brenvik_*.deb;
          appstreamcli validate --no-net --pedantic build/packaging/*.metainfo.xml"
 echo "== xvfb-run -a make run" >>"$log"
 in_root "scripts/install-deps.sh run" || { verdict "FAILED: installing for make run"; exit 1; }
-in_root 'xvfb-run -a bash -c ". tests/support/x_window.sh; make run & sleep 1
-  window_named \"NEC 2017-2023 Brenvik\" 120 >/dev/null
+in_root 'xvfb-run -a bash -c ". tests/support/program.sh; make run & sleep 1
+  window_named \"\$TITLE\" 120 >/dev/null
   seen=\$?; pkill -x brenvik; wait; exit \$seen"' ||
   { verdict "FAILED: make run mapped no window (see $log)"; exit 1; }
 tests=$(grep -oE '[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)

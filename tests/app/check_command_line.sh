@@ -7,9 +7,8 @@
 set -uo pipefail
 program=$1
 manual=$2
-. "$(dirname "$0")/../support/version.sh" "$3"
-failed=0
-fail() { echo "failed: $*"; failed=1; }
+. "$(dirname "$0")/../support/program.sh"
+versions "$3"
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }
 
 help=$(run --help 2>/dev/null); status=$?

@@ -1,72 +1,64 @@
 #!/usr/bin/env bash
-# The program itself on an X server (Xvfb), run twice. Both times its window is mapped with
-# its title, Tab x5 takes the focus from CU to the ambient button, Return and then Space
-# step it, and a click on EXIT, where the window shows it, ends the program with 0. The
-# first time the window starts as the screenshot tool draws it (the same fonts and
-# colours: main() sets them up as the tests do), and each key is tapped; the second time
-# each is held for 2 s (the X server repeats it as it does a held physical key), and the
-# window must show what the taps showed: one step a press.
+# The program itself on an X server (Xvfb), read as a screen reader reads it (through the
+# accessibility bus): its window maps with its title, as the screenshot tool draws it (the
+# same fonts and colours: main() sets them up as the tests do); Tab x5 takes the focus
+# from CU to the ambient button, where a tapped Return, a tapped Space, a held Return and
+# a held Space (2 s each, which the X server repeats as it does a held key) step it once
+# each, the result box following; a click on EXIT ends the program with 0.
 #   check_program_on_x.sh PROGRAM SCREENSHOT_TOOL
-# Exit 77 (skipped) where Xvfb, xdotool or ImageMagick is missing.
+# Exit 77 (skipped) where Xvfb, xdotool, ImageMagick or the accessibility bus is missing.
 set -uo pipefail
-x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
+support=$(realpath "$(dirname "$0")/../support")
+. "$support/program.sh"
+on_x 1280x1024 "$@"
 program=$1 screenshots=$2
-for tool in xvfb-run xdotool import compare; do
-  command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+needs import compare /usr/libexec/at-spi-bus-launcher
 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 "$screenshots" light "$scratch" >/dev/null 2>&1 ||
   { echo "failed: the screenshot tool drew nothing"; exit 1; }
-exec xvfb-run -a bash -c '
-  program=$1 scratch=$2
-  . "$3"
-  same() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]; }
-  # picture FILE: the window once it has settled: two pictures a fifth of a second apart
-  # alike, within five seconds.
-  picture() {
-    for _ in $(seq 25); do
-      import -window "$window" "$scratch/next.png" && same "$1" "$scratch/next.png" && break
-      mv "$scratch/next.png" "$1"; sleep 0.2
-    done
-  }
-  start() {
-    env -u QT_QPA_PLATFORM "$program" & pid=$!
-    window=$(window_named "NEC 2017-2023 Brenvik" 20)
-  }
-  # run tap|hold: the program started, Return and Space tapped or held on the ambient
-  # button, the window pictured after each, then EXIT clicked.
-  run() {
-    # On a busy machine the X server of xvfb-run now and then refuses a program its
-    # first connection ("could not connect to display"): then once more.
-    start
-    [[ -n "$window" ]] || { kill $pid 2>/dev/null; start; }
-    [[ -n "$window" ]] || { echo "failed: no window mapped"; kill $pid; exit 1; }
-    # The pointer off the window (the window stands at the upper right): where the last
-    # run clicked EXIT, a window at the same place would show it hovered.
-    xdotool mousemove 0 0 windowfocus --sync "$window" && sleep 0.5
-    if [[ $1 == tap ]]; then
-      picture "$scratch/start.png"
-      same "$scratch/start.png" "$scratch/main-window.png" ||
-        { echo "failed: the window starts otherwise than the screenshot tool draws it"; kill $pid; exit 1; }
-    fi
-    for _ in 1 2 3 4 5; do xdotool key Tab; done
-    for key in Return space; do
-      if [[ $1 == tap ]]; then xdotool key $key; else xdotool keydown $key; sleep 2; xdotool keyup $key; fi
-      picture "$scratch/$1-$key.png"
-    done
-    xdotool mousemove --window "$window" $EXIT_X $EXIT_Y click 1
-    for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-    if kill -0 $pid 2>/dev/null; then echo "failed: still running after EXIT"; kill $pid; exit 1; fi
-    wait $pid; status=$?
-    [[ $status -eq 0 ]] || { echo "failed: status $status after EXIT"; exit 1; }
-  }
-  run tap
-  run hold
-  echo "window mapped; EXIT ended the program"
-  for key in Return space; do
-    same "$scratch/tap-$key.png" "$scratch/hold-$key.png" ||
-      { echo "failed: a held $key stepped the ambient button more than once"; exit 1; }
-  done
-  echo "a held Return and a held Space stepped the ambient button once each"
-' session "$program" "$scratch" "$x_window"
+/usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null & bus=$!
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" 2>"$scratch/program.log" & pid=$!
+window=$(window_named "$TITLE" 20) || { echo "failed: no window mapped"; kill $pid; exit 1; }
+xdotool mousemove 0 0 windowfocus --sync "$window"
+# The window once it has settled: two pictures a fifth of a second apart alike.
+same() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]; }
+for _ in $(seq 25); do
+  import -window "$window" "$scratch/next.png" && same "$scratch/start.png" "$scratch/next.png" && break
+  mv "$scratch/next.png" "$scratch/start.png"; sleep 0.2
+done
+same "$scratch/start.png" "$scratch/main-window.png" ||
+  fail "the window starts otherwise than the screenshot tool draws it"
+
+# read WHAT: the ambient button's name and the result box, as read once they hold still.
+read_now() { /usr/bin/python3 "$support/read_aloud.py" Brenvik Ambient "Corrected ampacity" | paste -sd'|'; }
+read_steady() {
+  local last= now _
+  for _ in $(seq 10); do now=$(read_now); [[ $now == "$last" ]] && break; last=$now; sleep 0.3; done
+  echo "$now"
+}
+expect() {
+  local heard
+  heard=$(read_steady)
+  [[ $heard == "$2" ]] || fail "after $1: \"$heard\", not \"$2\""
+}
+expect start "Ambient Temperature 26-30°C (78-86°F)|Corrected ampacity"
+for _ in 1 2 3 4 5; do xdotool key Tab; done
+xdotool key Return
+expect "a tapped Return" "Ambient 31-35°C (87-95°F)|Corrected ampacity: =13.65 A  (I × 0.91)"
+xdotool key space
+expect "a tapped Space" "Ambient 36-40°C (96-104°F)|Corrected ampacity: =12.3 A  (I × 0.82)"
+xdotool keydown Return sleep 2 keyup Return
+expect "a held Return" "Ambient 41-45°C (105-113°F)|Corrected ampacity: =10.65 A  (I × 0.71)"
+xdotool keydown space sleep 2 keyup space
+expect "a held Space" "Ambient 46-50°C (114-122°F)|Corrected ampacity: =8.7 A  (I × 0.58)"
+
+xdotool mousemove --window "$window" $EXIT_X $EXIT_Y click 1
+for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+if kill -0 $pid 2>/dev/null; then
+  fail "still running after EXIT"; kill $pid
+else
+  wait $pid; status=$?
+  [[ $status -eq 0 ]] || fail "status $status after EXIT"
+fi
+kill $bus
+[[ $failed -eq 0 ]] && echo "window mapped as drawn; each key stepped the ambient button once; EXIT ended the program"
+exit $failed

@@ -8,15 +8,12 @@
 # What Qt before 6.5 and 6.8 cannot have said is named, not checked. Exit 77 (skipped)
 # where Xvfb, xdotool or Orca is missing.
 set -uo pipefail
-x_window=$(realpath "$(dirname "$0")/../support/x_window.sh")
+. "$(dirname "$0")/../support/program.sh"
+on_x 1280x1024 "$@"
 program=$1 qt=$2
-for tool in xvfb-run xdotool orca dbus-run-session; do
-  command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
+needs orca
 at_least() { printf '%s\n%s\n' "$1" "$qt" | sort -V -C; }
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/run
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 log=$scratch/orca.log
@@ -25,28 +22,20 @@ log=$scratch/orca.log
 # what Orca said, one line a key: each of its lines goes to the last key before it.
 listen() {
   rm -f "$log" "$log.keys"
-  # Its own range of display numbers (from 120), so that it runs beside the other tests
-  # on Xvfb, which start at 99.
-  xvfb-run -a -n 120 dbus-run-session -- bash -c '
-    log=$1 program=$2
-    . "$3"
-    /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
-    orca -r --debug-file="$log" >/dev/null 2>&1 & reader=$!
-    sleep 4 # for Orca to start listening (its log is written in blocks: no use to poll it)
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" & calculator=$!
-    window=$(window_named "NEC 2017-2023 Brenvik" 20)
-    xdotool windowfocus "$window"
-    sleep 0.5
-    for key in Tab Tab Tab Tab Tab space shift+Tab Down Tab Tab space; do
-      date +%T.%6N >>"$log.keys"; xdotool key $key; sleep 0.5
-    done
-    sleep 1 # for Orca to say what it is behind with
-    kill $calculator
-    # Orca writes the rest of its log as it exits on the signal: wait for that.
-    kill $reader; timeout 10 tail --pid=$reader -f /dev/null
-    kill $bus 2>/dev/null
-    true
-  ' session "$log" "$program" "$x_window" >"$scratch/run.log" 2>&1 || cat "$scratch/run.log" >&2
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus=$!
+  orca -r --debug-file="$log" >/dev/null 2>&1 & reader=$!
+  sleep 4 # for Orca to start listening (its log is written in blocks: no use to poll it)
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 & calculator=$!
+  xdotool windowfocus "$(window_named "$TITLE" 20)"
+  sleep 0.5
+  for key in Tab Tab Tab Tab Tab space shift+Tab Down Tab Tab space; do
+    date +%T.%6N >>"$log.keys"; xdotool key $key; sleep 0.5
+  done
+  sleep 1 # for Orca to say what it is behind with
+  kill $calculator
+  # Orca writes the rest of its log as it exits on the signal: wait for that.
+  kill $reader; timeout 10 tail --pid=$reader -f /dev/null
+  kill $bus
   grep -a "SPEECH OUTPUT" "$log" | cat "$log.keys" - | awk '
     /SPEECH OUTPUT/ { t = $1; sub(/.*SPEECH OUTPUT: \047/, ""); sub(/\047.*/, "")
                       for (k = keys; k > 0 && at[k] > t; ) k--
@@ -62,7 +51,6 @@ fi
 echo "What Orca said, after each key:"
 echo "$said"
 
-failed=0
 # hears KEYS WHAT [TIMES]: WHAT is said after the keys FIRST-LAST (from 1; a key alone
 # stands for it and the next, as Orca may lag a key behind): at least once, or exactly
 # TIMES times. (Orca 48 says a list's row twice: in its name and as its value.)
