@@ -52,7 +52,7 @@ screenshots:
 	$(DARK_DESKTOP) env QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/brenvik-screenshots dark docs
 	$(DARK_DESKTOP) env QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/brenvik-screenshots dark docs @2x
 	@if [ -f build-windows/brenvik.exe ]; then \
-	  scripts/windows-env.sh run tests/app/check_program_under_wine.sh build-windows docs/windows-wine.png; \
+	  packaging/windows/debian13.sh run tests/app/check_program_under_wine.sh build-windows docs/windows-wine.png; \
 	else echo "docs/windows-wine.png left as it is: no Windows build (make windows)"; fi
 
 # Robustness runs (CI runs them all after `make test`): libFuzzer targets for
@@ -60,7 +60,7 @@ screenshots:
 # session under valgrind.
 fuzz:
 	@scripts/install-deps.sh robustness
-	scripts/fuzz.sh
+	fuzz/run.sh
 
 sanitize:
 	@scripts/install-deps.sh robustness
@@ -83,14 +83,14 @@ random:
 
 robustness: fuzz random memcheck sanitize
 
-# The suite's power: every fault of scripts/mutants.txt seeded in turn into a scratch
+# The suite's power: every fault of mutants/faults.txt seeded in turn into a scratch
 # copy of the tree (build-mutants/), which the suite must catch; with SAMPLE=N (and
 # SEED=S), N faults drawn at random from src/ instead. Not part of CI (time).
 SAMPLE ?=
 SEED ?= 1
 mutants:
 	@scripts/install-deps.sh mutants
-	scripts/mutants.py $(if $(SAMPLE),--sample $(SAMPLE) --seed $(SEED))
+	mutants/run.py $(if $(SAMPLE),--sample $(SAMPLE) --seed $(SEED))
 
 # clang-format (.clang-format; version 14, Debian 12's, as CI runs it) decides every line
 # break of the C++ sources: this fails on a file it would change, and shows how. With
@@ -106,10 +106,10 @@ format:
 # installer in build-windows/. windows-test (CI) runs the tests where that Debian 13 and
 # Qt are there, and never makes them.
 windows:
-	scripts/windows.sh all
+	packaging/windows/build.sh all
 
 windows-test:
-	scripts/windows.sh test
+	packaging/windows/build.sh test
 
 # Measurements (not tests): see docs/BENCHMARKS.md.
 bench:

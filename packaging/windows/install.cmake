@@ -24,12 +24,11 @@ endforeach()
 list(APPEND brenvik_dlls ${brenvik_runtime_dlls})
 install(FILES ${brenvik_dlls} DESTINATION .)
 
-# Brenvik's terms, then the notices of Qt (which scripts/windows-qt.sh keeps from Qt's
+# Brenvik's terms, then the notices of Qt (which packaging/windows/qt.sh keeps from Qt's
 # source beside the Qt it builds), of the code by others inside it, of the MinGW runtime
 # and of the faces the program carries (from the copyright files of the Debian packages
-# that hold them). Written
-# when CMake configures, as CPack wants it there then; again when what it reads changes.
-configure_file(${CMAKE_CURRENT_LIST_DIR}/terms.txt.in ${CMAKE_CURRENT_BINARY_DIR}/terms.txt @ONLY)
+# that hold them). Written when CMake configures, as CPack wants it there then; again when
+# what it reads changes.
 set(brenvik_license ${CMAKE_CURRENT_BINARY_DIR}/License.txt)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/notices.py
@@ -49,20 +48,17 @@ install(CODE "
     execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${dll} COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
   execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/sign.sh
-                          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/brenvik.exe\" COMMAND_ERROR_IS_FATAL ANY)")
+                          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/brenvik.exe\" ${PROJECT_HOMEPAGE_URL}
+                  COMMAND_ERROR_IS_FATAL ANY)")
 
 # What is written here reaches the installer's script as it stands ($INSTDIR, quotes).
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_GENERATOR ZIP NSIS)
-set(CPACK_PACKAGE_NAME brenvik)
-set(CPACK_PACKAGE_VERSION ${BRENVIK_DISPLAY_VERSION})
-set(CPACK_PACKAGE_VENDOR "Tarnholm Inc.")
 set(CPACK_PACKAGE_FILE_NAME brenvik-${BRENVIK_DISPLAY_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Brenvik)
 set(CPACK_PACKAGE_EXECUTABLES brenvik Brenvik) # the Start-menu entry,
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)        # to the program at the folder's top
 set(CPACK_RESOURCE_FILE_LICENSE ${brenvik_license})
-set(CPACK_STRIP_FILES ON)
 set(CPACK_NSIS_PACKAGE_NAME Brenvik)
 set(CPACK_NSIS_DISPLAY_NAME Brenvik)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
@@ -72,8 +68,8 @@ set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/packaging/icon
 set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/packaging/icons/installer-side.bmp)
 set(CPACK_NSIS_MUI_HEADERIMAGE ${PROJECT_SOURCE_DIR}/packaging/icons/installer-corner.bmp)
 set(CPACK_NSIS_INSTALLED_ICON_NAME brenvik.exe)
-set(CPACK_NSIS_URL_INFO_ABOUT "https://www.tarnholm.example")
-set(CPACK_NSIS_CONTACT "brenvik@tarnholm.example")
+set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
+set(CPACK_NSIS_CONTACT ${BRENVIK_MAIL})
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # An installed copy, older or not, is uninstalled first (silently under /S), so that
 # nothing it had and this one lacks stays behind.
@@ -82,7 +78,7 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # wizard's branding line names the program (CPack's own setting of it trims the line,
 # which Linux's makensis cannot), the installer file has a version record, and it and the
 # uninstaller in it are signed as the program is.
-set(brenvik_sign "'${CMAKE_CURRENT_LIST_DIR}/sign.sh \"%1\"'")
+set(brenvik_sign "'${CMAKE_CURRENT_LIST_DIR}/sign.sh \"%1\" ${PROJECT_HOMEPAGE_URL}'")
 string(JOIN "\n" CPACK_NSIS_DEFINES
   "Target amd64-unicode"
   "!finalize ${brenvik_sign}"
@@ -91,7 +87,7 @@ string(JOIN "\n" CPACK_NSIS_DEFINES
   "!include FileFunc.nsh"
   "VIProductVersion ${PROJECT_VERSION}"
   "VIFileVersion ${PROJECT_VERSION}"
-  "VIAddVersionKey ProductName Brenvik"
+  "VIAddVersionKey ProductName ${PROJECT_NAME}"
   "VIAddVersionKey ProductVersion ${BRENVIK_VERSION_TEXT}"
   "VIAddVersionKey CompanyName \"${CPACK_PACKAGE_VENDOR}\""
   "VIAddVersionKey FileDescription \"Brenvik ${BRENVIK_DISPLAY_VERSION} installer\""

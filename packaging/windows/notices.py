@@ -6,7 +6,7 @@ say them:
   notices.py TERMS QT_NOTICES OUTPUT FILE...
 
 TERMS is Brenvik's part (the program's terms and disclaimer). QT_NOTICES is what
-scripts/windows-qt.sh kept of Qt's source: LICENSES/, the qt_attribution.json files of
+packaging/windows/qt.sh kept of Qt's source: LICENSES/, the qt_attribution.json files of
 the third-party code with their licence files, Debian's copyright file, the Debian
 version, the compiler and the configure options. FILE are the MinGW-w64 runtime's DLLs
 and the faces (.ttf) brenvik.exe carries: their notices come from the copyright files of
@@ -171,7 +171,7 @@ def main():
         f"The Qt DLLs were built, with no change of ours, from Debian's qt6-base source\n"
         f"package version {debian_version} (Qt {version} with Debian's patches),\n"
         f"cross-compiled with {compiler}\n"
-        "and these CMake options, as Brenvik's build script scripts/windows-qt.sh sets them:\n\n"
+        "and these CMake options, as Brenvik's build script packaging/windows/qt.sh sets them:\n\n"
         + "\n".join(f"    {option}" for option in options)
         + "\n\n"
         "Where to get that source: from Debian's archive, with\n"

@@ -97,7 +97,7 @@ CommandLine answerCommandLine(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Brenvik"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Tarnholm Inc."));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(platform::kMaker));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::kDisplayVersion));
     // Ties the windows to the installed desktop entry (its name and icon in the shell).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnholm.brenvik"));

@@ -5,9 +5,9 @@
 # NSIS and Wine 10 (whose UI Automation a client can read; Debian 12's Wine 8.0 cannot).
 # A minimal Debian 13 bootstrapped once, from the archive the host's apt uses, into the
 # cache beside the Qt for Windows:
-#   windows-env.sh make            makes it where there is none (a few minutes, once)
-#   windows-env.sh check           says where it is; exit 3, saying why, where it is not
-#   windows-env.sh run COMMAND...  runs COMMAND in it, in this checkout, as the calling
+#   debian13.sh make            makes it where there is none (a few minutes, once)
+#   debian13.sh check           says where it is; exit 3, saying why, where it is not
+#   debian13.sh run COMMAND...  runs COMMAND in it, in this checkout, as the calling
 #                                  user, once what `install-deps.sh windows` names is there
 # The checkout and the cache are seen in it at the same paths as outside, so a build tree
 # made in it is the same one from either side. The environment is
@@ -15,11 +15,11 @@
 # root, or sudo, for debootstrap, mount and chroot; the mounts live in a mount namespace
 # of their own and end with the command.
 set -euo pipefail
-checkout=$(cd "$(dirname "$0")/.." && pwd)
+checkout=$(cd "$(dirname "$0")/../.." && pwd)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/brenvik
 env_root=$cache/debian-13
 stamp=etc/brenvik-windows-env
-say() { echo "windows-env: $*" >&2; }
+say() { echo "debian13: $*" >&2; }
 fail() { say "$*"; exit 1; }
 
 as_root=()

@@ -2,17 +2,17 @@
 """Tells whether the test suite catches faults: seeds each fault into a scratch copy of the
 tree, rebuilds it incrementally, runs the suite and says whether a test caught it.
 
-  scripts/mutants.py [WORDS...]
-      the faults of scripts/mutants.txt (only those whose description holds all the
+  mutants/run.py [WORDS...]
+      the faults of mutants/faults.txt (only those whose description holds all the
       words); each is a slip chosen by hand. One whose description starts "(Qt X.Y)"
       is in code that older Qt leaves out: where Qt is older it is reported "not run".
-  scripts/mutants.py --sample N [--seed S]
+  mutants/run.py --sample N [--seed S]
       N faults drawn at random (seeded, 1 unless given) from every line of src/ by the
       classic operators of mutation testing: a comparison flipped or its boundary moved,
       + and -, * and /, && and || swapped, a condition negated, an integer literal moved
       by one, a boolean literal flipped, a call statement deleted. Each operator gets its
       share of the draw. A fault that does not build is drawn again; one listed in
-      scripts/equivalent-mutants.txt is reported under its heading there ("equivalent",
+      mutants/equivalent.txt is reported under its heading there ("equivalent",
       "undetectable here" or "given up: not visible"), not run, and left out of the score.
 
 The scratch tree and its build live in build-mutants/. Prints one line a fault,
@@ -110,7 +110,7 @@ def qt_older_than(wanted):
 
 def listed(words):
     killed = survived = broken = skipped = unrun = 0
-    chosen = [e for e in entries(os.path.join(root, "scripts", "mutants.txt"))
+    chosen = [e for e in entries(os.path.join(root, "mutants", "faults.txt"))
               if all(w in e[0].lower() for w in words)]
     for description, name, old, new, _ in chosen:
         if description.startswith("equivalent:"):
@@ -308,7 +308,7 @@ def folded(lines):
 def equivalents():
     """{(file, text as it stands, as the fault leaves it): (heading, why)}, from the file."""
     listed_ones = {}
-    path = os.path.join(root, "scripts", "equivalent-mutants.txt")
+    path = os.path.join(root, "mutants", "equivalent.txt")
     for description, name, old, new, heading in entries(path) if os.path.exists(path) else []:
         source = os.path.join(root, name)
         lines = ({folded([line]) for line in open(source, encoding="utf-8")}

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Brenvik for 64-bit Windows, cross-built from Debian 13's own packages and tested under
-# its Wine 10, in the Debian 13 that scripts/windows-env.sh keeps in the cache (whatever
+# its Wine 10, in the Debian 13 that packaging/windows/debian13.sh keeps in the cache (whatever
 # Debian the machine runs):
 #   windows.sh all    that Debian 13 where there is none (a few minutes, once), Qt for
-#                     Windows where the cache has none (scripts/windows-qt.sh, about half an
+#                     Windows where the cache has none (packaging/windows/qt.sh, about half an
 #                     hour on two cores, once), then the program and its tests, its folder,
 #                     ZIP and installer, then the tests under Wine (make windows)
 #   windows.sh test   the program and its tests under Wine where both are there; never
@@ -11,35 +11,35 @@
 # The build tree is $BUILD_DIR (build-windows unless set); the folder, the ZIP and the
 # installer land in it as brenvik-VERSION-win64, .zip and .exe.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 mode=${1:-all}
 build=${BUILD_DIR:-build-windows}
 say() { echo "windows: $*"; }
 
-. scripts/step.sh
+. packaging/windows/steps.sh
 
 # On the machine itself: the same, in the Debian 13 of the Windows build (which installs
 # there what install-deps.sh windows names before it runs this).
 if [[ ! -f /etc/brenvik-windows-env ]]; then
   if [[ $mode == test ]]; then
-    if ! env=$(scripts/windows-env.sh check 2>&1); then
+    if ! env=$(packaging/windows/debian13.sh check 2>&1); then
       say "the tests of the Windows build are skipped: $env"
       exit 0
     fi
   else
-    make_env() { scripts/windows-env.sh make >/dev/null; }
+    make_env() { packaging/windows/debian13.sh make >/dev/null; }
     step "the Debian 13 of the Windows build" make_env
   fi
-  exec scripts/windows-env.sh run scripts/windows.sh "$mode"
+  exec packaging/windows/debian13.sh run packaging/windows/build.sh "$mode"
 fi
 
 if [[ $mode == test ]]; then
-  if ! qt=$(scripts/windows-qt.sh --check 2>&1); then
+  if ! qt=$(packaging/windows/qt.sh --check 2>&1); then
     say "the tests of the Windows build are skipped: $qt"
     exit 0
   fi
 else
-  qt=$(scripts/windows-qt.sh)
+  qt=$(packaging/windows/qt.sh)
 fi
 
 # Configured afresh where the tree was made against another Qt for Windows.
@@ -47,8 +47,7 @@ configure() {
   local fresh=()
   [[ -f $build/CMakeCache.txt ]] && ! grep -qx "BRENVIK_WINDOWS_QT:[A-Z]*=$qt" "$build/CMakeCache.txt" &&
     fresh=(--fresh)
-  cmake -S . -B "$build" "${fresh[@]}" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DBRENVIK_WINDOWS_QT="$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build/configure.log" 2>&1 ||
+  BRENVIK_WINDOWS_QT=$qt cmake --preset windows -B "$build" "${fresh[@]}" >"$build/configure.log" 2>&1 ||
     { cat "$build/configure.log"; return 1; }
 }
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Qt for 64-bit Windows, cross-built with MinGW-w64 from Debian's own source package of
 # the Qt installed where it runs (whose moc, rcc and uic the cross build uses, so the
-# versions must match; scripts/windows.sh runs it in the Debian 13 of the Windows build,
+# versions must match; packaging/windows/build.sh runs it in the Debian 13 of the Windows build,
 # whose Qt is 6.8, a long-term-support release), once, into a cache outside the checkout:
-#   windows-qt.sh           builds it where the cache holds no complete one; prints its path
-#   windows-qt.sh --check   prints its path where it is complete, else says why and exits 3
+#   qt.sh                builds it where the cache holds no complete one; prints its path
+#   qt.sh --check        prints its path where it is complete, else says why and exits 3
 # The cache is $BRENVIK_WINDOWS_QT, else ${XDG_CACHE_HOME:-~/.cache}/brenvik/qt-VERSION-mingw.
 # It counts as complete only with the stamp written after the last file is installed; the
 # source and the build tree live beside it (CACHE.work) until then, so an interrupted run
@@ -17,8 +17,8 @@
 # Windows platform plugin cannot do without it), the windows and offscreen platforms and
 # the Windows styles.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-say() { echo "windows-qt: $*" >&2; }
+root=$(cd "$(dirname "$0")/../.." && pwd)
+say() { echo "qt: $*" >&2; }
 fail() { say "$*"; exit 1; }
 
 host=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null) ||
@@ -49,7 +49,7 @@ if [[ -e $cache && ! -f $installing && ! -f $complete ]]; then
   fail "$cache exists but is no Qt this script built: remove it, or name another folder in BRENVIK_WINDOWS_QT"
 fi
 
-. "$(dirname "$0")/step.sh"
+. "$(dirname "$0")/steps.sh"
 
 # Debian's source of the installed Qt, from the archives the machine installs its packages
 # from: a private apt configuration turns their deb entries into deb-src entries, so that
