@@ -2,9 +2,9 @@
 # Installs the Debian packages a make target needs, and nothing more:
 #   install-deps.sh build|run|test|package|screenshots|robustness|bench|mutants|format|windows
 # build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
-# display); test: the checks of the package (lintian), its metadata and the Windows
-# resources, Xvfb with xdotool and ImageMagick for the program's own window, Orca to hear
-# it (with the accessibility and session buses; no sound device is needed), and the
+# display); test: the checks of the package (lintian) and its metadata, Xvfb with xdotool
+# and ImageMagick for the program's own window, Orca to hear it and read it (with the
+# accessibility and session buses; no sound device is needed), and the
 # desktops' platform themes the windows are tested under (GNOME's; KDE's where it exists
 # for Qt 6);
 # screenshots: Xvfb and GNOME's platform theme for the picture of a dark desktop;
@@ -24,8 +24,8 @@ set -euo pipefail
 build=(cmake g++ ninja-build make qt6-base-dev libxkbcommon-dev)
 fonts=(fonts-liberation fonts-wine)
 packaging=(dpkg-dev file)
-checks=(desktop-file-utils appstream binutils-mingw-w64-x86-64 lintian xvfb xauth xdotool imagemagick
-        orca speech-dispatcher at-spi2-core dbus-daemon)
+checks=(desktop-file-utils appstream lintian xvfb xauth xdotool imagemagick
+        orca speech-dispatcher at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0)
 gnome=(qt6-gtk-platformtheme gnome-themes-extra)
 
 packages=("${build[@]}")
