@@ -28,16 +28,15 @@ done
 same "$scratch/start.png" "$scratch/main-window.png" ||
   fail "the window starts otherwise than the screenshot tool draws it"
 
-# read WHAT: the ambient button's name and the result box, as read once they hold still.
-read_now() { /usr/bin/python3 "$support/read_aloud.py" Brenvik Ambient "Corrected ampacity" | paste -sd'|'; }
-read_steady() {
-  local last= now _
-  for _ in $(seq 10); do now=$(read_now); [[ $now == "$last" ]] && break; last=$now; sleep 0.3; done
-  echo "$now"
-}
+# expect AFTER NAME|RESULT: the ambient button's name and the result box, read once they
+# hold still, are NAME and RESULT.
 expect() {
-  local heard
-  heard=$(read_steady)
+  local last= heard _
+  for _ in $(seq 10); do
+    heard=$(/usr/bin/python3 "$support/read_aloud.py" Brenvik Ambient "Corrected ampacity" | paste -sd'|')
+    [[ $heard == "$last" ]] && break
+    last=$heard; sleep 0.3
+  done
   [[ $heard == "$2" ]] || fail "after $1: \"$heard\", not \"$2\""
 }
 expect start "Ambient Temperature 26-30°C (78-86°F)|Corrected ampacity"

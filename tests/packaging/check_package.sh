@@ -8,21 +8,20 @@ set -euo pipefail
 build=$1
 . "$(dirname "$0")/../support/program.sh"
 versions "$2"
-work=$scratch
 
-(cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
-deb=$(ls "$work"/out/*.deb)
-dpkg-deb -x "$deb" "$work/root"
+(cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; exit 1; }
+deb=$(ls "$scratch"/out/*.deb)
+dpkg-deb -x "$deb" "$scratch/root"
 
 check() { "$@" || fail "$*"; }
-id=example.tarnholm.brenvik root=$work/root/usr
+id=example.tarnholm.brenvik root=$scratch/root/usr
 check test -x "$root/bin/brenvik"
 check test -f "$root/share/icons/hicolor/scalable/apps/$id.svg"
 for size in 16 32 48 64 128 256; do check test -f "$root/share/icons/hicolor/${size}x${size}/apps/$id.png"; done
 check test -f "$root/share/doc/brenvik/copyright"
 check gzip -t "$root/share/doc/brenvik/changelog.gz" "$root/share/man/man1/brenvik.1.gz"
-files=$(find "$work/root" -type f | wc -l)
-extra=$(find "$work/root" -name 'tst_*' -o -name 'brenvik-*' -o -name '*.a')
+files=$(find "$scratch/root" -type f | wc -l)
+extra=$(find "$scratch/root" -name 'tst_*' -o -name 'brenvik-*' -o -name '*.a')
 [[ -z $extra ]] || fail "the package carries what is not the program's: $extra"
 [[ $(dpkg-deb -f "$deb" Package) == brenvik ]] || fail "wrong package name"
 [[ $(dpkg-deb -f "$deb" Version) == "$display_version" ]] || fail "wrong version"
@@ -32,13 +31,13 @@ for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libstdc+
 done
 check desktop-file-validate "$root/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$root/share/metainfo/$id.metainfo.xml" \
-  >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; fail appstreamcli; }
-if grep -E '^[EW]: ' "$work/appstream.log"; then fail "the metainfo has errors or warnings"; fi
+  >"$scratch/appstream.log" 2>&1 || { cat "$scratch/appstream.log"; fail appstreamcli; }
+if grep -E '^[EW]: ' "$scratch/appstream.log"; then fail "the metainfo has errors or warnings"; fi
 grep -q "<release version=\"$display_version\"" "$root/share/metainfo/$id.metainfo.xml" \
   || { echo "metainfo lacks release $display_version"; failed=1; }
 
-lintian --pedantic "$deb" >"$work/lintian.log" 2>&1
-if grep -E '^[EW]: ' "$work/lintian.log"; then fail "lintian finds errors or warnings"; fi
+lintian --pedantic "$deb" >"$scratch/lintian.log" 2>&1
+if grep -E '^[EW]: ' "$scratch/lintian.log"; then fail "lintian finds errors or warnings"; fi
 
 [[ $failed -eq 0 ]] && echo "package $(basename "$deb"): $files files, Depends: $depends"
 exit $failed
