@@ -117,10 +117,12 @@ bench:
 	bench/run.sh
 
 # The two commands above tried on a fresh minimal Debian of SUITE (bookworm or trixie) in
-# a chroot: make test, then make run under Xvfb. As root; not part of CI.
+# a chroot: make test, then make run under Xvfb; with FRESH_PACKAGES (comma-separated),
+# those installed from the start, as a desktop's. As root; not part of CI.
 SUITE ?= bookworm
+FRESH_PACKAGES ?=
 fresh:
-	scripts/fresh.sh $(SUITE)
+	scripts/fresh.sh $(SUITE) $(FRESH_PACKAGES)
 
 clean:
 	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-bench build-mutants build-fresh build-windows

@@ -4,11 +4,13 @@
 # uses, clones this checkout into it and runs `make test` there; then installs what
 # xvfb-run needs as `make run` does and runs `xvfb-run -a make run` until the window is
 # mapped. Prints one verdict line; unmounts what it mounted and removes the folder, also
-# on failure. As root; not part of CI. The log stays in build-fresh/SUITE.log.
-#   scripts/fresh.sh SUITE        (make fresh SUITE=trixie)
+# on failure. As root; not part of CI. The log stays in build-fresh/SUITE.log. PACKAGES,
+# comma-separated, are in the system from the start, as a desktop's would be (say
+# dbus-x11,at-spi2-core: a session bus started on demand, with none running).
+#   scripts/fresh.sh SUITE [PACKAGES]   (make fresh SUITE=trixie FRESH_PACKAGES=...)
 set -uo pipefail
 cd "$(dirname "$0")/.."
-suite=${1:?usage: scripts/fresh.sh bookworm|trixie}
+suite=${1:?usage: scripts/fresh.sh bookworm|trixie [PACKAGES]} packages=${2:-}
 mkdir -p build-fresh
 log=$PWD/build-fresh/$suite.log
 : >"$log"
@@ -35,7 +37,7 @@ if ! command -v debootstrap >/dev/null; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >>"$log" 2>&1
 fi
 echo "== debootstrap $suite from $mirror" >>"$log"
-debootstrap --variant=minbase --include=ca-certificates,git,make,sudo "$suite" "$root" \
+debootstrap --variant=minbase --include=ca-certificates,git,make,sudo${packages:+,$packages} "$suite" "$root" \
   "$mirror" >>"$log" 2>&1 || { verdict "FAILED: debootstrap (see $log)"; exit 1; }
 for fs in proc sys dev dev/pts; do
   mount --bind "/$fs" "$root/$fs" && mounts+=("$root/$fs")
@@ -55,4 +57,4 @@ in_root 'xvfb-run -a bash -c ". tests/support/program.sh; make run & sleep 1
   seen=\$?; pkill -x brenvik; wait; exit \$seen"' ||
   { verdict "FAILED: make run mapped no window (see $log)"; exit 1; }
 tests=$(grep -oE '[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
-verdict "passed on $(. "$root/etc/os-release" && echo "$PRETTY_NAME"): make test ($tests), then make run mapped its window"
+verdict "passed on $(. "$root/etc/os-release" && echo "$PRETTY_NAME")${packages:+ with $packages}: make test ($tests), then make run mapped its window"
