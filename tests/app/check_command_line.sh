@@ -5,8 +5,7 @@
 # the options --help lists.
 #   check_command_line.sh PROGRAM MANUAL_PAGE PROJECT_VERSION
 set -uo pipefail
-program=$1
-manual=$2
+program=$1 manual=$2
 . "$(dirname "$0")/../support/program.sh"
 versions "$3"
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@"; }

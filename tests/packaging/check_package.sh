@@ -17,7 +17,9 @@ check() { "$@" || fail "$*"; }
 id=example.tarnholm.brenvik root=$scratch/root/usr
 check test -x "$root/bin/brenvik"
 check test -f "$root/share/icons/hicolor/scalable/apps/$id.svg"
-for size in 16 32 48 64 128 256; do check test -f "$root/share/icons/hicolor/${size}x${size}/apps/$id.png"; done
+for size in 16 32 48 64 128 256; do
+  check test -f "$root/share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
 check test -f "$root/share/doc/brenvik/copyright"
 check gzip -t "$root/share/doc/brenvik/changelog.gz" "$root/share/man/man1/brenvik.1.gz"
 files=$(find "$scratch/root" -type f | wc -l)
@@ -33,8 +35,8 @@ check desktop-file-validate "$root/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$root/share/metainfo/$id.metainfo.xml" \
   >"$scratch/appstream.log" 2>&1 || { cat "$scratch/appstream.log"; fail appstreamcli; }
 if grep -E '^[EW]: ' "$scratch/appstream.log"; then fail "the metainfo has errors or warnings"; fi
-grep -q "<release version=\"$display_version\"" "$root/share/metainfo/$id.metainfo.xml" \
-  || { echo "metainfo lacks release $display_version"; failed=1; }
+grep -q "<release version=\"$display_version\"" "$root/share/metainfo/$id.metainfo.xml" ||
+  fail "metainfo lacks release $display_version"
 
 lintian --pedantic "$deb" >"$scratch/lintian.log" 2>&1
 if grep -E '^[EW]: ' "$scratch/lintian.log"; then fail "lintian finds errors or warnings"; fi

@@ -27,13 +27,9 @@ needs wine makensis unzip openssl osslsigncode
 folder=$scratch/folder
 cmake --install "$build" --prefix "$folder" --strip >/dev/null || { echo "failed: cmake --install"; exit 1; }
 cd "$folder" || exit 1
-for plugin in platforms/qwindows.dll styles/qmodernwindowsstyle.dll; do
-  [[ -f $plugin ]] || fail "$plugin is not shipped"
-done
+[[ -f platforms/qwindows.dll && -f styles/qmodernwindowsstyle.dll ]] || fail "Qt's platform or styles not shipped"
 all=$(find . -name '*.exe' -o -name '*.dll')
-for file in $all; do
-  [[ $(x86_64-w64-mingw32-objdump -h "$file") == *.debug_* ]] && fail "$file is not stripped"
-done
+x86_64-w64-mingw32-objdump -h $all | grep -q '\.debug_' && fail "not everything is stripped"
 headers=$(x86_64-w64-mingw32-objdump -p brenvik.exe)
 [[ $headers == *"Subsystem"*"(Windows GUI)"* ]] || fail "brenvik.exe is not of the GUI subsystem"
 [[ $headers == *"IDI_ICON1"* ]] || fail "brenvik.exe carries no icon"
@@ -73,8 +69,6 @@ for text in "$record_version" "$MAKER" "Brenvik $display_version installer"; do
   [[ $details == *"$text"* ]] || fail "the installer's version record lacks \"$text\""
 done
 [[ $(strings -n 8 "$installer") == *"<dpiAware"* ]] || fail "the installer is not DPI-aware"
-signed() { osslsigncode verify -CAfile "$scratch/cert.pem" -in "$1" >/dev/null 2>&1; }
-signed "$installer" || fail "the installer is not signed"
 wineboot -i >/dev/null 2>&1
 drive=$WINEPREFIX/drive_c
 installed="$drive/Program Files/Brenvik"
@@ -86,8 +80,8 @@ wine "$installer" /S >/dev/null 2>&1
 [[ -f $installed/brenvik.exe && -f $installed/platforms/qwindows.dll && -f $installed/License.txt ]] ||
   fail "not installed in $installed"
 [[ -e $installed/retired.txt ]] && fail "installing over an older copy left what only the older one shipped"
-for file in brenvik.exe Uninstall.exe; do
-  osslsigncode verify -CAfile "$scratch/cert.pem" -in "$installed/$file" >/dev/null 2>&1 || fail "the installed $file is not signed"
+for file in "$installer" "$installed/brenvik.exe" "$installed/Uninstall.exe"; do
+  osslsigncode verify -CAfile "$scratch/cert.pem" -in "$file" >/dev/null 2>&1 || fail "$(basename "$file") is not signed"
 done
 entry=$(wine reg query "$apps" 2>/dev/null | tr -d "\r")
 value() { sed -n "s/^ *$1 *REG_[A-Z_]* *//p" <<<"$entry"; }
@@ -115,7 +109,6 @@ left=$(find "$drive" -iname "*brenvik*" -o -iname "*tarnholm*")
 for key in "$apps" "HKLM\\Software\\$MAKER" "HKCU\\Software\\$MAKER"; do
   wine reg query "$key" >/dev/null 2>&1 && fail "the uninstaller left the registry key $key"
 done
-[[ $failed -eq 0 ]] && echo "installer: signed, installed over an older copy, in Settings › Apps as $size KB, started from the Start menu, uninstalled silently with nothing left"
 wineserver -k
-echo "installer $(basename "$installer"): $(du -h "$installer" | cut -f1)"
+[[ $failed -eq 0 ]] && echo "installer $(basename "$installer"), $(du -h "$installer" | cut -f1): signed, installed over an older copy, in Settings › Apps as $size KB, started from the Start menu, uninstalled silently with nothing left"
 exit $failed

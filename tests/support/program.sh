@@ -35,10 +35,14 @@ failed=0
 fail() { echo "failed: $*"; failed=1; }
 
 # on_x WIDTHxHEIGHT ARGUMENTS...: the script again, with ARGUMENTS, on an X server of its
-# own (Xvfb) with a screen of that size and a session bus of its own, unless it runs there
-# already.
+# own (Xvfb) with a screen of that size, a session bus of its own, and a home and
+# configuration folder of its own, never the user's; unless it runs there already.
 on_x() {
-  [[ -n ${BRENVIK_ON_X:-} ]] && return 0
+  if [[ -n ${BRENVIK_ON_X:-} ]]; then
+    export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/run
+    mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+    return 0
+  fi
   needs xvfb-run xdotool dbus-run-session
   rm -rf "$scratch"
   BRENVIK_ON_X=1 exec xvfb-run -a -s "-screen 0 ${1}x24" dbus-run-session -- "$0" "${@:2}"
@@ -57,6 +61,14 @@ window_named() {
     sleep 0.25
   done
   return 1
+}
+
+# exit_ends WINDOW PID: a click on EXIT in WINDOW ends the program PID with 0.
+exit_ends() {
+  local status
+  click "$1" $EXIT_X $EXIT_Y eval "! kill -0 $2 2>/dev/null" || { fail "still running after EXIT"; return; }
+  wait "$2"; status=$?
+  [[ $status -eq 0 ]] && echo "EXIT ended the program" || fail "status $status after EXIT"
 }
 
 # click WINDOW X Y COMMAND...: a click at X Y in WINDOW, the pointer moved there a moment

@@ -1,8 +1,7 @@
-"""What a screen reader on a Linux desktop reads of a program, through the accessibility
-bus: for each NAME, the first element of the program's tree whose accessible name starts
-with it, as a line "name: text" (its text, where it has one and shows it).
-    read_aloud.py PROGRAM NAME...
-"""
+# What a screen reader on a Linux desktop reads of a program, through the accessibility
+# bus: for each NAME, the first element of the program's tree whose accessible name starts
+# with it, as a line "name: text" (its text, where it has one and shows it).
+#     read_aloud.py PROGRAM NAME...
 import sys
 
 import gi

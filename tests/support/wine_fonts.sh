@@ -1,27 +1,22 @@
 # Sourced by the tests that run the Windows program under Wine on an X server.
 
-# windows_faces [microsoft]: gives the Wine prefix $WINEPREFIX (made already) faces that
-# Windows has and Wine 10 lacks, under their Windows names, as Windows registers them:
-# Arial as Liberation Sans, its metric twin; with `microsoft`, Microsoft Sans Serif (on
-# every Windows 10 and 11, regular only), the outline face drawn to the widths of MS Sans
-# Serif's 8-point strike. No free face is its twin: Liberation Sans stands in, each glyph
-# made as wide as the strike's (Wine's free MS Sans Serif) at 8.25 points. Made from the
-# free faces with fontTools. Exit 1 where that cannot be done.
-windows_faces() {
+# microsoft_sans_serif: gives the Wine prefix $WINEPREFIX (made already) the face every
+# Windows 10 and 11 has and Wine 10 lacks, registered as Windows registers it: Microsoft
+# Sans Serif (regular only), the outline face drawn to the widths of MS Sans Serif's
+# 8-point strike. No free face is its twin: Liberation Sans stands in, each glyph made as
+# wide as the strike's (Wine's free MS Sans Serif) at 8.25 points, with fontTools. (Arial
+# needs no stand-in: where it is missing, the program draws its metric twin, Liberation
+# Sans, itself.) Exit 1 where that cannot be done.
+microsoft_sans_serif() {
   local fonts=$WINEPREFIX/drive_c/windows/Fonts
-  python3 - "$fonts" "$@" >"$WINEPREFIX/faces.reg" <<'EOF' || return 1
+  python3 - "$fonts" >"$WINEPREFIX/faces.reg" <<'EOF' || return 1
 import sys
 from fontTools.ttLib import TTFont
 
-folder, free = sys.argv[1], "/usr/share/fonts/truetype/liberation/LiberationSans-%s.ttf"
-faces = [("Arial", "Regular", "arial.ttf")]  # the windows write no Arial in bold
-if "microsoft" in sys.argv[2:]:
-    faces.append(("Microsoft Sans Serif", "Regular", "micross.ttf"))
 
-
+# Each glyph as wide as the 8-point strike's at 11 px, 8.25 points at 96 dpi, its hints
+# kept; the widths and kerning of the old glyphs go.
 def to_strike(font):
-    """Each glyph as wide as the 8-point strike's at 11 px, 8.25 points at 96 dpi, its
-    hints kept; the widths and kerning of the old glyphs go."""
     bitmap = TTFont("/usr/share/wine/fonts/ms_sans_serif.ttf")
     strike, glyphs, em = bitmap["EBDT"].strikeData[0], font["glyf"], font["head"].unitsPerEm
     widths = {}
@@ -45,18 +40,15 @@ def to_strike(font):
             del font[table]
 
 
+font, family = TTFont("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"), "Microsoft Sans Serif"
+to_strike(font)
+names = {1: family, 3: family, 4: family, 6: family.replace(" ", ""), 16: family}
+for record in font["name"].names:
+    if record.nameID in names:
+        record.string = names[record.nameID]
+font.save(f"{sys.argv[1]}/micross.ttf")
 print("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]")
-for family, style, file in faces:
-    font = TTFont(free % style)
-    if family == "Microsoft Sans Serif":
-        to_strike(font)
-    full = family if style == "Regular" else f"{family} {style}"
-    names = {1: family, 3: full, 4: full, 6: full.replace(" ", ""), 16: family}
-    for record in font["name"].names:
-        if record.nameID in names:
-            record.string = names[record.nameID]
-    font.save(f"{folder}/{file}")
-    print(f'"{full} (TrueType)"="{file}"')
+print(f'"{family} (TrueType)"="micross.ttf"')
 EOF
   wine regedit /S "$(winepath -w "$WINEPREFIX/faces.reg")" >/dev/null 2>&1
 }
