@@ -35,32 +35,40 @@ private slots:
 
     // The X server repeats a held key as a release and a press of one time stamp, which Qt
     // does not flag as a repeat on a busy machine: a held Return or Space presses a button
-    // once, and each tap again. Run on an X server (see CMakeLists).
-    // While a screen reader listens, the events come without their time: then the time
-    // they reach the program tells a repeat.
+    // once, and each tap again, while a held Down walks a list a row at every repeat. Run
+    // on an X server (see CMakeLists). While a screen reader listens, the events come
+    // without their time: then the time they reach the program tells a repeat.
     void heldKeyUnderX_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("timed");
-        QTest::newRow("Return") << int(Qt::Key_Return) << true;
-        QTest::newRow("Space") << int(Qt::Key_Space) << true;
-        QTest::newRow("Return, a screen reader listening") << int(Qt::Key_Return) << false;
-        QTest::newRow("Space, a screen reader listening") << int(Qt::Key_Space) << false;
+        QTest::addColumn<int>("afterHold"); // presses of the button, or the list's row
+        QTest::newRow("Return") << int(Qt::Key_Return) << true << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << true << 1;
+        QTest::newRow("Return, a screen reader listening") << int(Qt::Key_Return) << false << 1;
+        QTest::newRow("Space, a screen reader listening") << int(Qt::Key_Space) << false << 1;
+        QTest::newRow("Down in a list") << int(Qt::Key_Down) << true << 16;
     }
     void heldKeyUnderX() {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("only X sends a held key so");
         QFETCH(int, key);
         QFETCH(bool, timed);
+        QFETCH(int, afterHold);
         forms::WrapButton button(QStringLiteral("Step"));
+        forms::ListCombo list;
+        for (int row = 0; row < 30; ++row)
+            list.addItem(QString::number(row));
         int presses = 0;
         connect(&button, &QPushButton::clicked, [&presses] { ++presses; });
+        QWidget* target = key == Qt::Key_Down ? static_cast<QWidget*>(&list) : &button;
+        const auto reached = [&] { return target == &list ? list.currentIndex() : presses; };
         quint64 time = 1000;
-        const auto send = [&button, key, timed, &time](QEvent::Type type, int later) {
+        const auto send = [target, key, timed, &time](QEvent::Type type, int later) {
             QKeyEvent event(type, key, Qt::NoModifier);
             event.setTimestamp(timed ? time += later : 0);
             if (!timed && later >= 100)
                 QTest::qWait(later); // a finger's pace, as it reaches the program
-            QApplication::sendEvent(&button, &event);
+            QApplication::sendEvent(target, &event);
         };
         send(QEvent::KeyPress, 0); // held half a second, repeated thirty times a second
         for (int repeat = 0; repeat < 15; ++repeat) {
@@ -68,12 +76,12 @@ private slots:
             send(QEvent::KeyPress, 0);
         }
         send(QEvent::KeyRelease, 100);
-        QCOMPARE(presses, 1);
+        QCOMPARE(reached(), afterHold);
         for (int tap = 0; tap < 2; ++tap) {
             send(QEvent::KeyPress, 300);
             send(QEvent::KeyRelease, 100);
         }
-        QCOMPARE(presses, 3);
+        QCOMPARE(reached(), afterHold + 2);
     }
 
     // A caption too long for its button wraps at a word boundary.
