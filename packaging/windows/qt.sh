@@ -152,6 +152,10 @@ say "building Qt $host for Windows into $cache"
 started=$SECONDS
 [[ -f $installing ]] && rm -rf "$cache" # a half-done install: again, from the build tree
 [[ -d $work/qtbase ]] || step "fetching and unpacking the source" fetch_source
+# Every time the build writes (the DLLs' headers) is the time of the source's last
+# Debian changelog entry, so that the same source gives the same bytes.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$work/qtbase/debian/changelog" -S Timestamp)
+export SOURCE_DATE_EPOCH
 step "configuring" configure
 step "building" build
 step "installing" install
