@@ -4,7 +4,15 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all configure build run test package screenshots fuzz sanitize memcheck random \
+# Every time a build writes into what it ships (headers of the Windows program and DLLs,
+# entries of the archives) is the time of the commit it is built from, as compilers,
+# linkers and CPack read it: the same commit gives the same bytes (make reproducible).
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
+
+.PHONY: all configure build run test package reproducible screenshots fuzz sanitize memcheck random \
         robustness bench mutants fresh format windows windows-test clean
 
 all: build
@@ -39,6 +47,12 @@ package:
 	@scripts/install-deps.sh package
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# The same bytes from the same commit: the commit built twice, in two checkout folders,
+# and what ships compared (scripts/reproducible.sh; about 15 minutes; not part of CI).
+reproducible:
+	@scripts/install-deps.sh reproducible
+	scripts/reproducible.sh
 
 # Pictures of the real windows for the README, rendered headless; the dark desktop's on
 # an X server under GNOME's dark theme, through its platform theme as a user gets it; and

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a make target needs, and nothing more:
-#   install-deps.sh build|run|test|package|screenshots|robustness|bench|mutants|format|windows
+#   install-deps.sh build|run|test|package|reproducible|screenshots|robustness|bench|mutants|format|windows
 # build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
 # display); test: the checks of the package (lintian) and its metadata, Xvfb with xdotool
 # and ImageMagick for the program's own window, Orca to hear it and read it (with the
@@ -8,7 +8,8 @@
 # desktops' platform themes the windows are tested under (GNOME's; KDE's where it exists
 # for Qt 6);
 # screenshots: Xvfb and GNOME's platform theme for the picture of a dark desktop;
-# robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
+# reproducible: git to check out the commit twice and diffoscope to show where two builds
+# differ; robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
 # Python, Xvfb, a window manager (openbox) and xdotool to minimize the window; mutants:
 # Python; format: clang-format; windows: the MinGW-w64 cross compiler (posix threads, as
 # Qt needs), dpkg-source for Qt's source package, Python to write the licence notices,
@@ -35,6 +36,7 @@ case "${1:-build}" in
     packages+=("${fonts[@]}")
     if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then packages+=(xvfb xauth); fi ;;
   package) packages+=("${packaging[@]}") ;;
+  reproducible) packages+=("${packaging[@]}" git diffoscope-minimal) ;;
   screenshots) packages+=("${fonts[@]}" "${gnome[@]}" xvfb xauth) ;;
   test | robustness) packages+=("${fonts[@]}" "${packaging[@]}" "${checks[@]}" "${gnome[@]}") ;;
   mutants) packages+=("${fonts[@]}" python3) ;;
@@ -42,7 +44,7 @@ case "${1:-build}" in
   bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool openbox) ;;
   windows) packages+=("${fonts[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev python3 python3-fonttools unzip osslsigncode openssl
                       wine wine64 nsis xvfb xauth xdotool imagemagick dbus-daemon) ;;
-  *) echo "usage: $0 build|run|test|package|screenshots|robustness|bench|mutants|format|windows" >&2; exit 2 ;;
+  *) echo "usage: $0 build|run|test|package|reproducible|screenshots|robustness|bench|mutants|format|windows" >&2; exit 2 ;;
 esac
 [[ "${1:-}" == robustness ]] && packages+=(clang valgrind)
 

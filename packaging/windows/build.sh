@@ -2,12 +2,14 @@
 # Brenvik for 64-bit Windows, cross-built from Debian 13's own packages and tested under
 # its Wine 10, in the Debian 13 that packaging/windows/debian13.sh keeps in the cache (whatever
 # Debian the machine runs):
-#   windows.sh all    that Debian 13 where there is none (a few minutes, once), Qt for
+#   build.sh all      that Debian 13 where there is none (a few minutes, once), Qt for
 #                     Windows where the cache has none (packaging/windows/qt.sh, about half an
 #                     hour on two cores, once), then the program and its tests, its folder,
 #                     ZIP and installer, then the tests under Wine (make windows)
-#   windows.sh test   the program and its tests under Wine where both are there; never
+#   build.sh test     the program and its tests under Wine where both are there; never
 #                     makes either: says so and stops where one is not (make windows-test)
+#   build.sh package  as all, but only the program, its folder, ZIP and installer: no
+#                     tests (make reproducible)
 # The build tree is $BUILD_DIR (build-windows unless set); the folder, the ZIP and the
 # installer land in it as brenvik-VERSION-win64, .zip and .exe.
 set -euo pipefail
@@ -69,6 +71,10 @@ tests() {
 
 mkdir -p "$build"
 step "configuring the program for Windows" configure
-step "building the program and its tests" cmake --build "$build"
+if [[ $mode == package ]]; then
+  step "building the program" cmake --build "$build" --target brenvik
+else
+  step "building the program and its tests" cmake --build "$build"
+fi
 [[ $mode == test ]] || step "making the folder, the ZIP and the installer" package
-step "testing under Wine $(wine --version 2>/dev/null)" tests
+[[ $mode == package ]] || step "testing under Wine $(wine --version 2>/dev/null)" tests

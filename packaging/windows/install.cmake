@@ -81,6 +81,7 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(brenvik_sign "'${CMAKE_CURRENT_LIST_DIR}/sign.sh \"%1\" ${PROJECT_HOMEPAGE_URL}'")
 string(JOIN "\n" CPACK_NSIS_DEFINES
   "Target amd64-unicode"
+  "SetDateSave off" # no file in it carries a time: the same source gives the same bytes
   "!finalize ${brenvik_sign}"
   "!uninstfinalize ${brenvik_sign}"
   "BrandingText \"Brenvik ${BRENVIK_DISPLAY_VERSION}\""
