@@ -2,7 +2,8 @@
 # Installs the Debian packages a make target needs, and nothing more:
 #   install-deps.sh build|run|test|package|reproducible|screenshots|robustness|bench|mutants|format|windows
 # build: compiling; run: the fonts the windows are drawn in (and Xvfb where there is no
-# display); test: the checks of the package (lintian) and its metadata, Xvfb with xdotool
+# display); package: Python to write its bill of materials; test: the checks of the
+# package (lintian), its metadata and its bill of materials (jsonschema), Xvfb with xdotool
 # and ImageMagick for the program's own window, Orca to hear it and read it (with the
 # accessibility and session buses; no sound device is needed), and the
 # desktops' platform themes the windows are tested under (GNOME's; KDE's where it exists
@@ -12,7 +13,8 @@
 # differ; robustness: clang with its fuzzing runtime, and valgrind; bench: Google Benchmark,
 # Python, Xvfb, a window manager (openbox) and xdotool to minimize the window; mutants:
 # Python; format: clang-format; windows: the MinGW-w64 cross compiler (posix threads, as
-# Qt needs), dpkg-source for Qt's source package, Python to write the licence notices,
+# Qt needs), dpkg-source for Qt's source package, Python to write the licence notices
+# and the bill of materials (and jsonschema to check it),
 # Wine to run and test the program (and fontTools to give it the faces Windows has), NSIS
 # for its installer, osslsigncode to sign them where a certificate is named (and OpenSSL
 # to make one for the test), unzip to look into its ZIP, and Xvfb with xdotool and
@@ -24,9 +26,9 @@ set -euo pipefail
 
 build=(cmake g++ ninja-build make qt6-base-dev libxkbcommon-dev)
 fonts=(fonts-liberation fonts-wine)
-packaging=(dpkg-dev file)
+packaging=(dpkg-dev file python3)
 checks=(desktop-file-utils appstream lintian xvfb xauth xdotool imagemagick
-        orca speech-dispatcher at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0)
+        orca speech-dispatcher at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0 python3-jsonschema)
 gnome=(qt6-gtk-platformtheme gnome-themes-extra)
 
 packages=("${build[@]}")
@@ -42,7 +44,7 @@ case "${1:-build}" in
   mutants) packages+=("${fonts[@]}" python3) ;;
   format) packages=(clang-format) ;;
   bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool openbox) ;;
-  windows) packages+=("${fonts[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev python3 python3-fonttools unzip osslsigncode openssl
+  windows) packages+=("${fonts[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev python3 python3-fonttools python3-jsonschema unzip osslsigncode openssl
                       wine wine64 nsis xvfb xauth xdotool imagemagick dbus-daemon) ;;
   *) echo "usage: $0 build|run|test|package|reproducible|screenshots|robustness|bench|mutants|format|windows" >&2; exit 2 ;;
 esac

@@ -1,6 +1,7 @@
 # Brenvik for Windows as a folder that runs wherever it is copied: the program, the Qt
 # DLLs it loads, Qt's Windows platform plugin and styles, and the MinGW runtime, every
-# DLL stripped, and License.txt, Brenvik's terms and the licences of what it ships; packed
+# DLL stripped, License.txt, Brenvik's terms and the licences of what it ships, and
+# sbom.cdx.json, the bill of materials of it all, every file with its SHA-256; packed
 # as a ZIP and as an installer (CPack's NSIS) that shows that file, puts the folder in
 # Program Files with a Start-menu entry, replaces an installed copy whole, and takes it
 # all away again. Nothing else is shipped: the windows_package test checks what the
@@ -30,7 +31,6 @@ install(FILES ${brenvik_dlls} DESTINATION .)
 # that hold them). Written when CMake configures, as CPack wants it there then; again when
 # what it reads changes.
 set(brenvik_license ${CMAKE_CURRENT_BINARY_DIR}/License.txt)
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/notices.py
                         ${CMAKE_CURRENT_BINARY_DIR}/terms.txt ${BRENVIK_WINDOWS_QT}/notices
                         ${brenvik_license} ${brenvik_runtime_dlls} ${BRENVIK_FACES}
@@ -41,7 +41,9 @@ install(FILES ${brenvik_license} DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles) # Windows 10's and 11's
 # Stripped where they are installed: the program's own targets by CPack, the DLLs here.
-# Then the program signed, where a certificate is named (packaging/windows/sign.sh).
+# Then the program signed, where a certificate is named (packaging/windows/sign.sh), and
+# the bill of materials written beside License.txt, of the components it names, read from
+# the same sources.
 install(CODE "
   file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
   foreach(dll \${dlls})
@@ -50,6 +52,7 @@ install(CODE "
   execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/sign.sh
                           \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/brenvik.exe\" ${PROJECT_HOMEPAGE_URL}
                   COMMAND_ERROR_IS_FATAL ANY)")
+brenvik_install_bom(sbom.cdx.json --qt=${BRENVIK_WINDOWS_QT}/notices ${brenvik_runtime_dlls} ${BRENVIK_FACES})
 
 # What is written here reaches the installer's script as it stands ($INSTDIR, quotes).
 set(CPACK_VERBATIM_VARIABLES ON)

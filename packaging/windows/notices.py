@@ -50,6 +50,11 @@ NOT_SHIPPED_PREFIX = "vulkan"
 RULE = "=" * 78
 
 
+def upstream_version(debian_version):
+    """The upstream part of a Debian version: 6.8.2 of 6.8.2+dfsg-9+deb13u2."""
+    return re.sub(r"[+~-].*", "", debian_version)
+
+
 def heading(text):
     return f"\n\n{RULE}\n{text}\n{RULE}\n"
 
@@ -112,24 +117,29 @@ def gcc_runtime(text):
     )
 
 
+def winpthreads_paragraphs(text):
+    """The paragraphs of the MinGW-w64 copyright file for winpthreads' library sources."""
+    return [
+        paragraph
+        for paragraph in dep5_paragraphs(text)
+        if "winpthreads/" in paragraph.get("Files", "") and "tests_" not in paragraph["Files"]
+    ]
+
+
 def winpthreads(text):
-    """The paragraphs of the MinGW-w64 copyright file for winpthreads' library sources,
-    each followed by the text of the licence it names."""
-    paragraphs = dep5_paragraphs(text)
+    """winpthreads' paragraphs of the MinGW-w64 copyright file, each followed by the text
+    of the licence it names."""
     licences = {
         p["License"].split("\n")[0]: p["License"]
-        for p in paragraphs
+        for p in dep5_paragraphs(text)
         if "License" in p and "Files" not in p
     }
     parts = []
-    for paragraph in paragraphs:
-        files = paragraph.get("Files", "")
-        if "winpthreads/" not in files or "tests_" in files:
-            continue
+    for paragraph in winpthreads_paragraphs(text):
         licence = paragraph["License"]
         if "\n" not in licence and licence in licences:
             licence = licences[licence]
-        parts.append(f"Files: {files}\nCopyright: {paragraph['Copyright']}\nLicense: {licence}")
+        parts.append(f"Files: {paragraph['Files']}\nCopyright: {paragraph['Copyright']}\nLicense: {licence}")
     return "\n\n".join(parts)
 
 
@@ -138,7 +148,7 @@ def main():
     dlls = [pathlib.Path(file) for file in sys.argv[4:] if not file.endswith(".ttf")]
     faces = [pathlib.Path(file) for file in sys.argv[4:] if file.endswith(".ttf")]
     debian_version = (qt / "debian-version").read_text().strip()
-    version = re.sub(r"[+~-].*", "", debian_version)
+    version = upstream_version(debian_version)
     licences = qt / "LICENSES"
     entries, ids = attributions(qt)
     unknown = set(NOT_SHIPPED) - ids

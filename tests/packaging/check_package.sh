@@ -2,7 +2,9 @@
 # Builds the Debian package from the build tree, unpacks it into a scratch folder and
 # checks what a user's machine would get: the program, its desktop entry, AppStream
 # metainfo, icons, copyright file, changelog and manual page, the dependencies, that both
-# metadata files validate, and that lintian finds no error and no warning.
+# metadata files validate, that its bill of materials validates against CycloneDX's
+# schema and lists each of its files as it is, and that lintian finds no error and no
+# warning.
 #   check_package.sh BUILD_DIR PROJECT_VERSION
 set -euo pipefail
 build=$1
@@ -22,7 +24,7 @@ for size in 16 32 48 64 128 256; do
 done
 check test -f "$root/share/doc/brenvik/copyright"
 check gzip -t "$root/share/doc/brenvik/changelog.gz" "$root/share/man/man1/brenvik.1.gz"
-files=$(find "$scratch/root" -type f | wc -l)
+check /usr/bin/python3 "$(dirname "$0")/../../packaging/bom-check.py" "$root/share/doc/brenvik/sbom.cdx.json" "$scratch/root"
 extra=$(find "$scratch/root" -name 'tst_*' -o -name 'brenvik-*' -o -name '*.a')
 [[ -z $extra ]] || fail "the package carries what is not the program's: $extra"
 [[ $(dpkg-deb -f "$deb" Package) == brenvik ]] || fail "wrong package name"
@@ -41,5 +43,5 @@ grep -q "<release version=\"$display_version\"" "$root/share/metainfo/$id.metain
 lintian --pedantic "$deb" >"$scratch/lintian.log" 2>&1
 if grep -E '^[EW]: ' "$scratch/lintian.log"; then fail "lintian finds errors or warnings"; fi
 
-[[ $failed -eq 0 ]] && echo "package $(basename "$deb"): $files files, Depends: $depends"
+[[ $failed -eq 0 ]] && echo "package $(basename "$deb"): Depends: $depends"
 exit $failed

@@ -4,12 +4,13 @@
 #   (that it starts from the folder is checked under Wine); everything stripped; the
 #   program of the GUI subsystem (no console window), with
 #   its icon, version record and manifest; and License.txt, Brenvik's terms and then the
-#   licences of Qt, of the code by others in it and of the MinGW runtime, which the ZIP
-#   holds as it is;
+#   licences of Qt, of the code by others in it and of the MinGW runtime; its bill of
+#   materials, which validates against CycloneDX's schema and lists each file of the
+#   folder as it is; the ZIP holds the folder byte for byte;
 # - its installer (CPack's NSIS), with its own version record and DPI awareness, as an
 #   administrator runs it silently under Wine on an X server (Xvfb), in one sequence: an
-#   older installer (one file more) installs; this one installs over it and leaves
-#   nothing of the older copy; the Settings › Apps entry tells the version, where it is,
+#   older installer (one file more) installs; this one installs over it, leaves nothing
+#   of the older copy, and installs each file its bill of materials lists; the Settings › Apps entry tells the version, where it is,
 #   its size and how to remove it silently; the Start-menu entry starts the program as a
 #   click does; that silent removal leaves no file, folder, shortcut or
 #   registry key of Brenvik's or its maker's. Made with a throwaway code-signing
@@ -48,9 +49,9 @@ for text in "TERMS OF USE" DISCLAIMER "GNU LESSER GENERAL PUBLIC LICENSE" "apt-g
             winpthreads "GNU GENERAL PUBLIC LICENSE"; do
   [[ $license == *"$text"* ]] || fail "License.txt lacks \"$text\""
 done
-[[ $failed -eq 0 ]] && echo "folder: $(wc -w <<<"$all") files, $(du -sh . | cut -f1), all stripped, nothing missing"
+/usr/bin/python3 "$(dirname "$0")/../../packaging/bom-check.py" sbom.cdx.json . || fail "the bill of materials"
 (cd "$build" && cpack -G ZIP -B "$scratch/zip" >/dev/null) || { echo "failed: cpack -G ZIP"; exit 1; }
-unzip -p "$scratch"/zip/*.zip '*/License.txt' | cmp -s - License.txt || fail "the ZIP's License.txt is not the folder's"
+unzip -qd "$scratch/unzipped" "$scratch"/zip/*.zip && diff -r "$scratch"/unzipped/* . || fail "the ZIP does not hold the folder"
 
 # The installer, signed with a throwaway certificate, and an older one that ships one file
 # more, for Wine in a prefix of its own.
@@ -77,8 +78,8 @@ apps="HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brenvik"
 wine "$older" /S >/dev/null 2>&1
 [[ -f $installed/retired.txt ]] || fail "the older installer did not install"
 wine "$installer" /S >/dev/null 2>&1
-[[ -f $installed/brenvik.exe && -f $installed/platforms/qwindows.dll && -f $installed/License.txt ]] ||
-  fail "not installed in $installed"
+/usr/bin/python3 "$(dirname "$0")/../../packaging/bom-check.py" "$installed/sbom.cdx.json" "$installed" ||
+  fail "not installed in $installed as its bill of materials says"
 [[ -e $installed/retired.txt ]] && fail "installing over an older copy left what only the older one shipped"
 for file in "$installer" "$installed/brenvik.exe" "$installed/Uninstall.exe"; do
   osslsigncode verify -CAfile "$scratch/cert.pem" -in "$file" >/dev/null 2>&1 || fail "$(basename "$file") is not signed"
