@@ -17,7 +17,7 @@
 # and the bill of materials (and jsonschema to check it),
 # Wine to run and test the program (and fontTools to give it the faces Windows has), NSIS
 # for its installer, osslsigncode to sign them where a certificate is named (and OpenSSL
-# to make one for the test), unzip to look into its ZIP, and Xvfb with xdotool and
+# to make one for the test), unzip and 7-Zip to look into its ZIP and installer, and Xvfb with xdotool and
 # ImageMagick to see its window under Wine, with a session bus of its own (dbus-daemon).
 # Each target's list includes what building needs.
 # Idempotent: packages already present are left alone, and the package lists are
@@ -44,7 +44,7 @@ case "${1:-build}" in
   mutants) packages+=("${fonts[@]}" python3) ;;
   format) packages=(clang-format) ;;
   bench) packages+=("${fonts[@]}" libbenchmark-dev python3 xvfb xauth xdotool openbox) ;;
-  windows) packages+=("${fonts[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev python3 python3-fonttools python3-jsonschema unzip osslsigncode openssl
+  windows) packages+=("${fonts[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev python3 python3-fonttools python3-jsonschema unzip 7zip osslsigncode openssl
                       wine wine64 nsis xvfb xauth xdotool imagemagick dbus-daemon) ;;
   *) echo "usage: $0 build|run|test|package|reproducible|screenshots|robustness|bench|mutants|format|windows" >&2; exit 2 ;;
 esac

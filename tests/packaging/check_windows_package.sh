@@ -15,7 +15,8 @@
 #   click does; that silent removal leaves no file, folder, shortcut or
 #   registry key of Brenvik's or its maker's. Made with a throwaway code-signing
 #   certificate named, the installer, its uninstaller and the program it installs are
-#   signed with it.
+#   signed with it, and the signature is all that differs from the unsigned folder
+#   (packaging/windows/check-signed.sh).
 #   check_windows_package.sh BUILD_DIR PROJECT_VERSION
 # Exit 77 (skipped) where Wine, NSIS or Xvfb is missing.
 set -uo pipefail
@@ -65,6 +66,7 @@ mkdir "$scratch/retired" && echo "shipped by the older copy alone" >"$scratch/re
 (cd "$build" && cpack -G NSIS -B "$scratch/older" -D "CPACK_INSTALLED_DIRECTORIES=$scratch/retired;." >/dev/null) ||
   { echo "failed: cpack -G NSIS, the older installer"; exit 1; }
 installer=$(ls "$scratch"/installer/*.exe) older=$(ls "$scratch"/older/*.exe)
+"$(dirname "$0")/../../packaging/windows/check-signed.sh" "$installer" "$folder" "$scratch/cert.pem" || fail "check-signed.sh"
 details=$(strings -el "$installer")
 for text in "$record_version" "$MAKER" "Brenvik $display_version installer"; do
   [[ $details == *"$text"* ]] || fail "the installer's version record lacks \"$text\""
