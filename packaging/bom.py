@@ -57,9 +57,13 @@ def sha256(path):
     return digest.hexdigest()
 
 
-def debian_source(name, version, distro=None):
+def deb_purl(name, version):
+    return f"pkg:deb/debian/{name}@{version.replace('+', '%2B').replace(':', '%3A')}"
+
+
+def debian_source(name, version):
     """The Debian source package NAME VERSION, as an ancestor of what was built from it."""
-    purl = f"pkg:deb/debian/{name}@{version.replace('+', '%2B').replace(':', '%3A')}?arch=source"
+    purl = deb_purl(name, version) + "?arch=source"
     return {"pedigree": {"ancestors": [{"type": "library", "name": name, "version": version, "purl": purl}]}}
 
 
@@ -124,7 +128,7 @@ def debian_components(files):
             made = component(f"{package}/{name}", name, upstream, DEBIAN, spdx(font["License"].split("\n")[0]))
             made["type"] = "file"
         made.update(debian_source(source, source_version))
-        made["purl"] = f"pkg:deb/debian/{package}@{version.replace('+', '%2B').replace(':', '%3A')}"
+        made["purl"] = deb_purl(package, version)
         found[pathlib.Path(file).name] = made
     return found
 
@@ -157,8 +161,9 @@ def main():
                 components.append(made)
             owners[name] = same or made
     for path in sorted(p for p in args.folder.rglob("*") if p.is_file() and p != args.output):
-        name = f"{args.root}/{path.relative_to(args.folder).as_posix()}".lstrip("/") if not args.root else \
-            f"{args.root}/{path.relative_to(args.folder).as_posix()}"
+        name = path.relative_to(args.folder).as_posix()
+        if args.root:
+            name = f"{args.root}/{name}"
         owner = owners.get(path.name)
         if owner is None and args.qt and (path.name.startswith("Qt6") or "/" in name):
             owner = qt  # Qt's DLLs, and its plugins in their folders
@@ -172,8 +177,7 @@ def main():
                 "supplier": brenvik["supplier"]}
     bom = {"bomFormat": "CycloneDX", "specVersion": "1.6", "version": 1, "metadata": metadata,
            "components": components,
-           "dependencies": [{"ref": "brenvik", "dependsOn": [c["bom-ref"] for c in components]}]
-           + [{"ref": c["bom-ref"], "dependsOn": []} for c in components]}
+           "dependencies": [{"ref": "brenvik", "dependsOn": [c["bom-ref"] for c in components]}]}
     text = json.dumps(bom, indent=2, ensure_ascii=False)
     bom = {"bomFormat": bom.pop("bomFormat"), "specVersion": bom.pop("specVersion"),
            "serialNumber": f"urn:uuid:{uuid.uuid5(uuid.NAMESPACE_URL, text)}", **bom}
