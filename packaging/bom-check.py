@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Checks a bill of materials of Brenvik against CycloneDX's published JSON schema (kept
-in packaging/cyclonedx/) and against the installed files it describes:
+in packaging/cyclonedx/schemas.tar.xz) and against the installed files it describes:
 
   bom-check.py BOM FOLDER
 
@@ -16,16 +16,18 @@ import hashlib
 import json
 import pathlib
 import sys
+import tarfile
 
 import jsonschema
 
-SCHEMAS = pathlib.Path(__file__).resolve().parent / "cyclonedx"
+SCHEMAS = pathlib.Path(__file__).resolve().parent / "cyclonedx" / "schemas.tar.xz"
 MAIN_SCHEMA = "bom-1.6.SNAPSHOT.schema.json"
 
 
 def schema_errors(bom):
     base = "http://cyclonedx.org/schema/"
-    store = {base + path.name: json.loads(path.read_text(encoding="utf-8")) for path in SCHEMAS.glob("*.json")}
+    with tarfile.open(SCHEMAS) as schemas:
+        store = {base + member.name: json.load(schemas.extractfile(member)) for member in schemas.getmembers()}
     schema = store[base + MAIN_SCHEMA]
     try:  # jsonschema 4.18 and later (Debian 13) resolve references through a registry
         from referencing import Registry
