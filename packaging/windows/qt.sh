@@ -85,7 +85,9 @@ fetch_source() {
 # GDI's font database, as Qt 6.4 was: the program's bitmap MS Sans Serif is a face that
 # only GDI lists. Direct2D is on: Qt 6.8's font database does not compile without it
 # where DirectWrite is on. OpenGL stays on: the Windows platform plugin does not compile
-# without it (it loads opengl32 only when asked to).
+# without it (it loads opengl32 only when asked to). The folder it is built in is kept out
+# of the DLLs (Qt Widgets names its source files), so that where the cache is does not
+# change them.
 options=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
          -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$cache"
          -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
@@ -93,7 +95,8 @@ options=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
          -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
          -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_direct2d=ON
          -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
-         -DFEATURE_tabletevent=OFF -DFEATURE_directwrite3=OFF)
+         -DFEATURE_tabletevent=OFF -DFEATURE_directwrite3=OFF
+         "-DCMAKE_C_FLAGS=-ffile-prefix-map=$work=." "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$work=.")
 configure() {
   # Configured again (in place: what is built stays) unless the last configure finished
   # with these options.
