@@ -68,12 +68,13 @@ def debian_source(name, version):
 
 
 def debian_package(file):
-    """The Debian package that holds FILE: name, version, source name and source version."""
-    package, _ = notices.debian_copyright(file)
+    """The Debian package that holds FILE: its name, version, source name, source version
+    and copyright file."""
+    package, copyright = notices.debian_copyright(file)
     fields = subprocess.run(
         ["dpkg-query", "-W", "-f=${Version}\t${source:Package}\t${source:Version}", package],
         capture_output=True, text=True, check=True).stdout.split("\t")
-    return package, *fields
+    return package, *fields, copyright
 
 
 def component(ref, name, version, supplier, licence, **more):
@@ -111,12 +112,11 @@ def qt_components(qt):
 
 def debian_components(files):
     """The MinGW-w64 runtime's DLLs and the faces of FILES, by the Debian package of each:
-    {file name: component}."""
-    found = {}
+    {file name: component}, the DLLs of one runtime sharing theirs."""
+    found, by_ref = {}, {}
     for file in files:
-        package, version, source, source_version = debian_package(file)
+        package, version, source, source_version, copyright = debian_package(file)
         upstream = notices.upstream_version(version.split(":")[-1])
-        _, copyright = notices.debian_copyright(file)
         if package.startswith("gcc-"):
             made = component("gcc-runtime", "GCC runtime libraries", upstream, DEBIAN, GCC_RUNTIME_LICENCE)
         elif package.startswith("mingw-"):
@@ -129,7 +129,7 @@ def debian_components(files):
             made["type"] = "file"
         made.update(debian_source(source, source_version))
         made["purl"] = deb_purl(package, version)
-        found[pathlib.Path(file).name] = made
+        found[pathlib.Path(file).name] = by_ref.setdefault(made["bom-ref"], made)
     return found
 
 
@@ -151,15 +151,10 @@ def main():
     components, owners, faces = [], {}, []
     if args.qt:
         qt = qt_components(args.qt)
-        components.append(qt)
-        for name, made in debian_components(args.files).items():
-            if made["type"] == "file":
-                faces.append(made)
-                continue
-            same = next((c for c in components if c["bom-ref"] == made["bom-ref"]), None)
-            if same is None:
-                components.append(made)
-            owners[name] = same or made
+        parts = debian_components(args.files)
+        faces = [made for made in parts.values() if made["type"] == "file"]
+        owners = {name: made for name, made in parts.items() if made["type"] != "file"}
+        components = [qt, *{made["bom-ref"]: made for made in owners.values()}.values()]
     for path in sorted(p for p in args.folder.rglob("*") if p.is_file() and p != args.output):
         name = path.relative_to(args.folder).as_posix()
         if args.root:

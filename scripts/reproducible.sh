@@ -3,7 +3,7 @@
 # after the other, and compares what ships: the Debian package, and where the Windows
 # build's Debian 13 and Qt are in the cache (make windows), the Windows folder, ZIP and
 # unsigned installer. Prints the SHA-256 of each; where the two builds differ, shows
-# where, with diffoscope where it is installed (Debian's diffoscope-minimal), else cmp.
+# where, with diffoscope where it is installed (Debian's diffoscope-minimal), else diff.
 # Uncommitted changes are not built: commit them first. About 15 minutes on two cores.
 #   reproducible.sh          both packages (make reproducible)
 #   reproducible.sh deb      the Debian package only
@@ -11,6 +11,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 what=${1:-all}
 commit=$(git -C "$root" rev-parse HEAD)
+# The commit's time, for both builds and both packages (make sets it so too).
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
 say() { echo "reproducible: $*"; }
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/brenvik-twice.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
@@ -36,8 +38,7 @@ build() {
     { tail -n 30 "$scratch/$n.log"; exit 1; }
   cp "$folder"/build/*.deb "$scratch/$n/"
   if [[ -n $windows ]]; then
-    SOURCE_DATE_EPOCH=$(git -C "$folder" log -1 --format=%ct) \
-      "$folder/packaging/windows/build.sh" package >>"$scratch/$n.log" 2>&1 ||
+    "$folder/packaging/windows/build.sh" package >>"$scratch/$n.log" 2>&1 ||
       { tail -n 30 "$scratch/$n.log"; exit 1; }
     cp -r "$folder"/build-windows/brenvik-*-win64{,.zip,.exe} "$scratch/$n/windows/"
   fi
